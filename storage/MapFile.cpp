@@ -1,0 +1,453 @@
+// Reads and writes map and pack files line by line, checks map IDs and shows the reader's messages.
+#include "MapFile.h"
+
+#include "GameFolder.h"
+#include "Play.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <random>
+
+namespace {
+
+const QByteArray MapMagic = QByteArrayLiteral("VRM1-");
+const QByteArray PackMagic = QByteArrayLiteral("VRP1-");
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// The lines of an open file, read as bytes. A line ends at LF; every CR inside it is dropped,
+// which removes the CR of CR LF as well as a lone CR. Past the end, lines read as empty.
+class TLineReader {
+public:
+    explicit TLineReader(QIODevice& Device) : Dev(Device) {}
+
+    bool AtEnd() const { return Failed || Dev.atEnd(); }
+    bool ReadFailed() const { return Failed; }
+
+    QByteArray ReadLineBytes() {
+        if (AtEnd()) return {};
+        QByteArray line = Dev.readLine();
+        if (line.isEmpty() && !Dev.atEnd()) {
+            Failed = true;
+            return {};
+        }
+        if (line.endsWith('\n')) line.chop(1);
+        line.replace('\r', QByteArray());
+        return line;
+    }
+
+    QString ReadLine() { return QString::fromUtf8(ReadLineBytes()); }
+
+private:
+    QIODevice& Dev;
+    bool Failed = false;
+};
+
+// An unsigned decimal number of 32 bits: digits only, at least one.
+bool ParseCount(const QByteArray& Text, quint32& Value) {
+    if (Text.isEmpty()) return false;
+    quint64 v = 0;
+    for (char c : Text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + quint64(c - '0');
+        if (v > 0xFFFFFFFFull) return false;
+    }
+    Value = quint32(v);
+    return true;
+}
+
+// Count lines joined with CR LF, then trimmed. Reading stops at the end of the file: the lines
+// past it would read as empty and the trim would remove them anyway, so a huge count costs
+// nothing beyond the file's own size.
+QString ReadLines(TLineReader& Lines, quint32 Count) {
+    QByteArray bytes;
+    for (quint32 i = 0; i < Count && !Lines.AtEnd(); ++i) {
+        bytes += Lines.ReadLineBytes();
+        bytes += LineEnd;
+    }
+    QString s = QString::fromUtf8(bytes);
+    TrimLineEnds(s);
+    return s;
+}
+
+QChar SafeCodeChar(int v) {
+    return v >= 0 && v < CodeAlphabet.size() ? CodeChar(v) : QChar('?');
+}
+
+// A title or solution goes on one line; a line break in it would break the file apart.
+QString OneLine(const QString& S) {
+    QString s = S;
+    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    s.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return s;
+}
+
+void AppendLine(QByteArray& Out, const QString& S) {
+    Out += S.toUtf8();
+    Out += LineEnd;
+}
+
+std::mt19937_64& IdGenerator() {
+    static std::mt19937_64 generator = [] {
+        std::random_device device;
+        std::seed_seq seed{device(), device(), device(), device()};
+        return std::mt19937_64(seed);
+    }();
+    return generator;
+}
+
+QString CheckDigits(int Sum) {
+    return QStringLiteral("%1").arg(Sum % 256, 2, 16, QChar('0')).toUpper();
+}
+
+// Everything one ReadMaps call shares with the map records it reads.
+struct TReadContext {
+    TLineReader& Lines;
+    TPack& Pack;
+    TMessenger& Messenger;
+    QString Label; // " " for a map file, " 3 " for the third map of a pack
+
+    void Warn(const QString& Text) { Messenger.ShowMsg(Text, mtWarning); }
+};
+
+// Reads the lines of map record Index (1-based) that follow its header line. Returns the error
+// text, empty on success.
+QString ReadMap(TReadContext& Ctx, int Index, const QByteArray& Header) {
+    TMap& map = Ctx.Pack.Maps[Index - 1];
+    map = TMap();
+    const QString& label = Ctx.Label;
+
+    map.ID = QString::fromUtf8(Header.mid(MapMagic.size()));
+    if (!MapIdIsValid(map.ID)) {
+        map.ID.clear();
+        Ctx.Warn(QStringLiteral("L'identifiant du tableau") + label +
+                 QStringLiteral("est incorrect (il sera recalculé)"));
+    }
+
+    QString title = Ctx.Lines.ReadLine();
+    TrimLineEnds(title);
+    if (title.size() > MaxTitleLength) {
+        Ctx.Warn(QStringLiteral("Le titre du tableau") + label +
+                 QStringLiteral("est trop long (tronqué à %1)").arg(MaxTitleLength));
+        title = CutToLimit(title, MaxTitleLength);
+    }
+    map.Title = title;
+
+    quint32 count = 0;
+    if (!ParseCount(Ctx.Lines.ReadLineBytes(), count))
+        return QStringLiteral("Mauvaise taille d'information");
+    map.Info = ReadLines(Ctx.Lines, count);
+    if (map.Info.size() > MaxTextLength) {
+        Ctx.Warn(QStringLiteral("L'information du tableau") + label +
+                 QStringLiteral("est trop longue (tronquée à %1)").arg(MaxTextLength));
+        map.Info = CutToLimit(map.Info, MaxTextLength);
+    }
+
+    if (!ParseCount(Ctx.Lines.ReadLineBytes(), count))
+        return QStringLiteral("Mauvaise taille d'aide");
+    map.Help = ReadLines(Ctx.Lines, count);
+    if (map.Help.size() > MaxTextLength) {
+        Ctx.Warn(QStringLiteral("L'aide du tableau") + label +
+                 QStringLiteral("est trop longue (tronquée à %1)").arg(MaxTextLength));
+        map.Help = CutToLimit(map.Help, MaxTextLength);
+    }
+
+    const QString formatError =
+        QStringLiteral("Le tableau") + label + QStringLiteral("n'est pas au bon format (");
+
+    const QString solution = Ctx.Lines.ReadLine();
+    if (solution.size() % 2 != 0) return formatError + QStringLiteral("longueur de solution)");
+    for (qsizetype i = 0; i < solution.size(); i += 2) {
+        const int pawn = CodeValue(solution[i]);
+        if (pawn < 0 || pawn > MaxPawns)
+            return formatError + QStringLiteral("position dans solution)");
+        if (!Directions.contains(solution[i + 1]))
+            return formatError + QStringLiteral("direction dans solution)");
+    }
+    map.Solution = solution;
+
+    const QString pawns = Ctx.Lines.ReadLine();
+    if (pawns.size() % 2 != 0) return formatError + QStringLiteral("positions des pions)");
+    if (pawns.size() / 2 > MaxPawns) return formatError + QStringLiteral("nombre de pions)");
+    map.PawnNb = int(pawns.size() / 2);
+    for (int p = 0; p < map.PawnNb; ++p) {
+        const int x = CodeValue(pawns[2 * p]);
+        const int y = CodeValue(pawns[2 * p + 1]);
+        if (x < 0 || x >= BoardCols || y < 0 || y >= BoardRows)
+            return formatError + QStringLiteral("position de pion)");
+        map.PawnPos[p] = {std::int16_t(x), std::int16_t(y)};
+    }
+
+    const QString board = Ctx.Lines.ReadLine();
+    if (board.size() != BoardCells) return formatError + QStringLiteral("taille de tableau)");
+    for (int i = 0; i < BoardCells; ++i) {
+        const char16_t c = board[i].unicode();
+        if (c < u'A' || c >= u'A' + CellTypeCount)
+            return formatError + QStringLiteral("valeur de cellule)");
+        map.Board[i] = TCellType(c - u'A');
+    }
+    return {};
+}
+
+QString ReadErrorText(const QString& FullPath, const QString& SystemError) {
+    return QStringLiteral("Erreur lors de la lecture du fichier\r\n") +
+           QDir::toNativeSeparators(FullPath) + QStringLiteral("\r\n") + SystemError;
+}
+
+bool ReadOpenFile(TOpenSaveType OsType, TPack& Pack, TLineReader& Lines, TMessenger& Messenger) {
+    auto fail = [&](const QString& Text) {
+        Messenger.ShowMsg(Text, mtError);
+        return false;
+    };
+    TReadContext ctx{Lines, Pack, Messenger, QStringLiteral(" ")};
+    const QByteArray header = Lines.ReadLineBytes();
+
+    if (header.startsWith(MapMagic)) {
+        Pack.MapNb = 0;
+        if (OsType == osOpenPack || OsType == osViewPack)
+            return fail(QStringLiteral("Le fichier n'est pas un pack"));
+        const QString error = ReadMap(ctx, 1, header);
+        return error.isEmpty() || fail(error);
+    }
+
+    if (!header.startsWith(PackMagic))
+        return fail(QStringLiteral(
+            "Le fichier n'est ni un tableau ni un pack Virelune (mauvaise en-tête)"));
+
+    if (OsType == osOpenMap) return fail(QStringLiteral("Le fichier n'est pas un tableau"));
+    quint32 mapNb = 0;
+    if (!ParseCount(header.mid(PackMagic.size()), mapNb))
+        return fail(QStringLiteral("Mauvaise en-tête du pack"));
+    if (mapNb < 1 || mapNb > unsigned(MaxMaps))
+        return fail(QStringLiteral("Mauvais nombre de tableaux"));
+    Pack.MapNb = mapNb;
+
+    const QString title = Lines.ReadLine();
+    if (title.size() > MaxTitleLength) {
+        ctx.Warn(
+            QStringLiteral("Le titre du pack est trop long (tronqué à %1)").arg(MaxTitleLength));
+        Pack.Title = CutToLimit(title, MaxTitleLength);
+    } else {
+        Pack.Title = title;
+    }
+
+    quint32 count = 0;
+    if (!ParseCount(Lines.ReadLineBytes(), count))
+        return fail(QStringLiteral("Mauvaise taille d'information"));
+    Pack.Info = ReadLines(Lines, count);
+    if (Pack.Info.size() > MaxTextLength) {
+        ctx.Warn(QStringLiteral("L'information du pack est trop longue (tronquée à %1)")
+                     .arg(MaxTextLength));
+        Pack.Info = CutToLimit(Pack.Info, MaxTextLength);
+    }
+
+    if (OsType == osViewPack) return true;
+
+    unsigned read = 0;
+    while (!Lines.AtEnd()) {
+        if (read >= Pack.MapNb) {
+            ctx.Warn(
+                QStringLiteral("Le pack comporte des données en trop.\r\nElles sont ignorées"));
+            break;
+        }
+        const QByteArray mapHeader = Lines.ReadLineBytes();
+        if (!mapHeader.startsWith(MapMagic)) return fail(QStringLiteral("Mauvaise en-tête"));
+        ++read;
+        ctx.Label = QStringLiteral(" %1 ").arg(read);
+        const QString error = ReadMap(ctx, int(read), mapHeader);
+        if (!error.isEmpty()) return fail(error);
+    }
+    if (Lines.ReadFailed()) return false;
+    if (read == 0) return fail(QStringLiteral("Le pack ne comporte pas de tableaux"));
+    if (read < Pack.MapNb) {
+        // The file ends early: keep what was read, and never offer the slots that were not.
+        ctx.Warn(QStringLiteral("Le pack ne comporte que %1 tableaux sur les %2 annoncés")
+                     .arg(read)
+                     .arg(Pack.MapNb));
+        Pack.MapNb = read;
+        for (unsigned i = read; i < unsigned(MaxMaps); ++i) Pack.Maps[i] = TMap();
+    }
+    return true;
+}
+
+} // namespace
+
+void TrimLineEnds(QString& S) {
+    qsizetype n = S.size();
+    while (n > 0) {
+        const QChar c = S[n - 1];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n') && c != QLatin1Char(' ')) break;
+        --n;
+    }
+    S.truncate(n);
+}
+
+QString CutToLimit(const QString& S, int Limit) {
+    if (S.size() <= Limit) return S;
+    int n = Limit;
+    if (n > 0 && S[n - 1].isHighSurrogate() && S[n].isLowSurrogate()) --n;
+    return S.left(n);
+}
+
+namespace {
+// The lines of S, split as TextLineCount counts them.
+QStringList SplitTextLines(const QString& S) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < S.size(); ++i) {
+        const QChar c = S[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << S.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < S.size() && S[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < S.size()) lines << S.mid(start);
+    return lines;
+}
+} // namespace
+
+int TextLineCount(const QString& S) {
+    return int(SplitTextLines(S).size());
+}
+
+void WriteLines(QByteArray& Out, const QString& S) {
+    const QStringList lines = SplitTextLines(S);
+    Out += QByteArray::number(lines.size());
+    Out += LineEnd;
+    for (const QString& line : lines) AppendLine(Out, line);
+}
+
+void WriteMap(QByteArray& Out, TMap& Map, const TPlay* StartState) {
+    if (Map.ID.isEmpty()) Map.ID = NewMapId();
+    Out += MapMagic;
+    AppendLine(Out, OneLine(Map.ID));
+    AppendLine(Out, OneLine(Map.Title));
+    WriteLines(Out, Map.Info);
+    WriteLines(Out, Map.Help);
+    AppendLine(Out, OneLine(Map.Solution));
+
+    QString pawns;
+    const int pawnNb = std::clamp(Map.PawnNb, 0, MaxPawns);
+    for (int p = 0; p < pawnNb; ++p) {
+        const TSmallPoint pos = StartState ? StartState->PawnPosSave[p] : Map.PawnPos[p];
+        pawns += SafeCodeChar(pos.x);
+        pawns += SafeCodeChar(pos.y);
+    }
+    AppendLine(Out, pawns);
+
+    QByteArray board(BoardCells, 'A');
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardCols; ++x) {
+            TCellType cell = Map.Cell(x, y);
+            if (StartState && (cell == ctDoorDown || cell == ctDoorUp)) {
+                for (const TDoorPos& door : StartState->DoorPosSave)
+                    if (door.Col == x && door.Row == y) cell = door.CellType;
+            }
+            board[CellIndex(x, y)] = cell < CellTypeCount ? char('A' + cell) : '?';
+        }
+    Out += board;
+    Out += LineEnd;
+}
+
+void WritePack(QByteArray& Out, const TPack& Pack) {
+    const unsigned mapNb = std::min(Pack.MapNb, unsigned(MaxMaps));
+    Out += PackMagic;
+    Out += QByteArray::number(mapNb);
+    Out += LineEnd;
+    AppendLine(Out, OneLine(Pack.Title));
+    WriteLines(Out, Pack.Info);
+    for (unsigned i = 0; i < mapNb; ++i) {
+        TMap copy = Pack.Maps[i];
+        WriteMap(Out, copy);
+    }
+}
+
+bool WriteMapFile(const QString& FName, TMap& Map, const TPlay* StartState, TMessenger& Messenger) {
+    QByteArray data;
+    WriteMap(data, Map, StartState);
+    return SaveFileAtomically(GamePath(FName), data, Messenger);
+}
+
+bool WritePackFile(const QString& FName, const TPack& Pack, TMessenger& Messenger) {
+    QByteArray data;
+    WritePack(data, Pack);
+    return SaveFileAtomically(GamePath(FName), data, Messenger);
+}
+
+bool ReadMaps(TOpenSaveType OsType, TPack& Pack, const QString& FName, TMessenger& Messenger) {
+    const QString path = GamePath(FName);
+    if (!QFileInfo(path).isFile()) {
+        Messenger.ShowMsg(QStringLiteral("Le fichier ") + FName + QStringLiteral(" n'existe pas"),
+                          mtError);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messenger.ShowMsg(ReadErrorText(path, file.errorString()), mtError);
+        return false;
+    }
+    TLineReader lines(file);
+    const bool ok = ReadOpenFile(OsType, Pack, lines, Messenger);
+    if (lines.ReadFailed()) {
+        Messenger.ShowMsg(ReadErrorText(path, file.errorString()), mtError);
+        return false;
+    }
+    return ok;
+}
+
+QString NewMapId() {
+    std::uniform_int_distribution<int> draw(0, int(CodeAlphabet.size()) - 1);
+    QString id;
+    int sum = 0;
+    for (int i = 0; i < MapIdLength - 2; ++i) {
+        const int v = draw(IdGenerator());
+        id += CodeChar(v);
+        sum += v;
+    }
+    return id + CheckDigits(sum);
+}
+
+bool MapIdIsValid(const QString& Id) {
+    if (Id.size() != MapIdLength) return false;
+    int sum = 0;
+    for (int i = 0; i < MapIdLength - 2; ++i) {
+        const int v = CodeValue(Id[i]);
+        if (v < 0) return false;
+        sum += v;
+    }
+    return Id.right(2) == CheckDigits(sum);
+}
+
+void SetIdSeed(std::uint64_t Seed) {
+    IdGenerator().seed(Seed);
+}
+
+QString WriteErrorText(const QString& FullPath, const QString& SystemError) {
+    return QStringLiteral("Erreur lors de l'écriture du fichier\r\n") +
+           QDir::toNativeSeparators(FullPath) + QStringLiteral("\r\n") + SystemError;
+}
+
+bool SaveFileAtomically(const QString& FullPath, const QByteArray& Data, TMessenger& Messenger) {
+    auto fail = [&](const QString& SystemError) {
+        Messenger.ShowMsg(WriteErrorText(FullPath, SystemError), mtError);
+        return false;
+    };
+    // Replacing a file goes through a rename, which a read-only file would not stop: ask the
+    // file itself whether it may be written.
+    if (QFileInfo::exists(FullPath)) {
+        QFile probe(FullPath);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return fail(probe.errorString());
+    }
+    QSaveFile file(FullPath);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    if (file.write(Data) != Data.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return fail(error);
+    }
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}

@@ -1,0 +1,65 @@
+// Map and pack files: the line format, map IDs, the reader with all its messages, and the writers.
+#pragma once
+
+#include "Messages.h"
+#include "Types.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class TPlay;
+
+// What the caller of ReadMaps is about to do, which decides what kind of file it accepts.
+enum TOpenSaveType { osOpenBoth, osOpenMap, osOpenPack, osSaveMap, osSavePack, osViewPack };
+
+constexpr int MaxTitleLength = 50;
+constexpr int MaxTextLength = 250;
+constexpr int MapIdLength = 14;
+
+// Removes every trailing CR, LF and space.
+void TrimLineEnds(QString& S);
+
+// The first Limit UTF-16 units of S, or one unit fewer when the cut would split an emoji
+// (a surrogate pair) in two.
+QString CutToLimit(const QString& S, int Limit);
+
+// Number of lines of S as the writer counts them: each CR LF, lone CR or lone LF ends a line, a
+// final line break opens no new line, an empty text has none.
+int TextLineCount(const QString& S);
+
+// Appends the line count of S and then its lines, every line ended by CR LF.
+void WriteLines(QByteArray& Out, const QString& S);
+
+// Appends one map record. A map without ID receives a fresh one first (the caller's record keeps
+// it). With a StartState (a map saved while it is being played) the pawns and the doors are
+// written as they stood when that play began.
+void WriteMap(QByteArray& Out, TMap& Map, const TPlay* StartState = nullptr);
+
+// Appends a whole pack file. Every map is written from a copy, so a map without ID gets a fresh
+// ID in the file while the pack passed in keeps its empty one.
+void WritePack(QByteArray& Out, const TPack& Pack);
+
+// Writes the map file FName (relative to the game's folder) in one piece: either the whole new
+// file is there or the earlier one is left as it was. A failure is shown as an error.
+bool WriteMapFile(const QString& FName, TMap& Map, const TPlay* StartState, TMessenger& Messenger);
+bool WritePackFile(const QString& FName, const TPack& Pack, TMessenger& Messenger);
+
+// Reads the map or pack file FName (relative to the game's folder) into Pack, showing every
+// warning and error as it meets them. A map file leaves MapNb 0 and its map in Maps[0]; a pack
+// file gives MapNb maps (osViewPack: the header, title and information only). False on error;
+// Pack may then hold a partial read and is meant to be a scratch record.
+bool ReadMaps(TOpenSaveType OsType, TPack& Pack, const QString& FName, TMessenger& Messenger);
+
+// A fresh ID: 12 random CodeAlphabet characters and the two upper-case hexadecimal digits of the
+// sum of their values modulo 256.
+QString NewMapId();
+bool MapIdIsValid(const QString& Id);
+// Restarts the ID generator from a fixed seed, so a test sees the same IDs every run.
+void SetIdSeed(std::uint64_t Seed);
+
+// The error shown when a file cannot be written.
+QString WriteErrorText(const QString& FullPath, const QString& SystemError);
+// Replaces the file at FullPath by Data in one step; on failure shows WriteErrorText (the
+// earlier file stays as it was) and returns false.
+bool SaveFileAtomically(const QString& FullPath, const QByteArray& Data, TMessenger& Messenger);

@@ -18,7 +18,13 @@ static void InitAssets() {
 TImageList::TImageList(const QStringList& Files) {
     InitAssets();
     Renderers.reserve(Files.size());
-    for (const QString& file : Files) Renderers.push_back(std::make_unique<QSvgRenderer>(file));
+    for (const QString& file : Files) {
+        auto renderer = std::make_unique<QSvgRenderer>(file);
+        // A picture asked for at another shape (the folder icon at 54 x 44) is centred, not
+        // squashed.
+        renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+        Renderers.push_back(std::move(renderer));
+    }
 }
 
 TImageList::~TImageList() = default;

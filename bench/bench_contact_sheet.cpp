@@ -83,7 +83,9 @@ int main(int argc, char** argv) {
     const int rowHeight = 44 + 56 + 112 + 24;
     int maxCount = 0;
     for (auto* l : lists) maxCount = qMax(maxCount, l->Count());
-    const QSize board(15 * 56, 11 * 56);
+    // An optional second argument sets the board's cell size (56 by default).
+    const int cell = argc > 2 ? qBound(44, QString::fromLocal8Bit(argv[2]).toInt(), 160) : 56;
+    const QSize board(15 * cell, 11 * cell);
     const int width = qMax(maxCount * 122 + 8, board.width() + 16);
     const int height = int(lists.size()) * rowHeight + board.height() + 24;
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -101,7 +103,7 @@ int main(int argc, char** argv) {
         }
         y += rowHeight;
     }
-    DrawBoard(p, {8, y}, 56, board);
+    DrawBoard(p, {8, y}, cell, board);
     p.end();
     return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

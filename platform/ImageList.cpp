@@ -20,8 +20,7 @@ TImageList::TImageList(const QStringList& Files) {
     Renderers.reserve(Files.size());
     for (const QString& file : Files) {
         auto renderer = std::make_unique<QSvgRenderer>(file);
-        // A picture asked for at another shape (the folder icon at 54 x 44) is centred, not
-        // squashed.
+        // A picture asked for in a box of another shape (folder at 54 x 44) is centred.
         renderer->setAspectRatioMode(Qt::KeepAspectRatio);
         Renderers.push_back(std::move(renderer));
     }

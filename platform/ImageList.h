@@ -38,13 +38,13 @@ enum TMessageImage { meFlag, meWarning, meError };
 // Thumbnail tiles OverView0..OverView8.
 enum TTreeImage { tiFolder, tiMapFile, tiPackFile };
 
-const TImageList& Cell();    // imgListCell
-const TImageList& Rised();   // imgListRised
-const TImageList& Pawn();    // imgListPawn
-const TImageList& Glyph();   // ImgListGlyph
-const TImageList& Menu();    // ImgListMenu
-const TImageList& Buttons(); // rSave, rUndo, rReplay, rHelp, rSolution pictures
-const TImageList& Message(); // ilMessage
+const TImageList& Cell();     // imgListCell
+const TImageList& Rised();    // imgListRised
+const TImageList& Pawn();     // imgListPawn
+const TImageList& Glyph();    // ImgListGlyph
+const TImageList& Menu();     // ImgListMenu
+const TImageList& Buttons();  // rSave, rUndo, rReplay, rHelp, rSolution pictures
+const TImageList& Message();  // ilMessage
 const TImageList& OverView(); // ImgListOverView, nine thumbnail tiles
 const TImageList& TreeView(); // ImgListTreeView
 const TImageList& Emblem();   // the game's emblem (about box, window icon)

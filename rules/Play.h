@@ -80,6 +80,8 @@ public:
     TSmallPoint StretchStart() const;
 
     bool IsSolved() const;
+    // The move that just ended brought every pawn onto a goal (only a move ending on a goal can).
+    bool MoveSolved() const;
 
     // A whole move in one call.
     TMoveOutcome PlayMove(int Pawn, QChar Direction);

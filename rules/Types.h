@@ -30,8 +30,12 @@ constexpr int MaxOfAKind = 6;
 // Cell (x, y) is element y * 11 + x, row after row.
 using TBoard = std::array<TCellType, BoardCells>;
 
-inline int CellIndex(int x, int y) { return y * BoardCols + x; }
-inline bool OnBoard(int x, int y) { return x >= 0 && x < BoardCols && y >= 0 && y < BoardRows; }
+inline int CellIndex(int x, int y) {
+    return y * BoardCols + x;
+}
+inline bool OnBoard(int x, int y) {
+    return x >= 0 && x < BoardCols && y >= 0 && y < BoardRows;
+}
 
 struct TSmallPoint {
     std::int16_t x = 0;
@@ -98,7 +102,9 @@ inline int CodeValue(QChar c) {
     return -1;
 }
 
-inline QChar CodeChar(int v) { return CodeAlphabet.at(v); }
+inline QChar CodeChar(int v) {
+    return CodeAlphabet.at(v);
+}
 
 // Number of the 88 cells of Map.Board holding CellType.
 int CountCells(const TMap& Map, TCellType CellType);

@@ -16,8 +16,9 @@ public:
     QList<int> Answers;
     int ShowMsg(const QString& Msg, TMsgType DlgType) override {
         Shown.append({DlgType, Msg});
-        return Answers.isEmpty() ? (DlgType == mtQuestion || DlgType == mtFlagQuestion ? mrNo : mrOk)
-                                 : Answers.takeFirst();
+        return Answers.isEmpty()
+                   ? (DlgType == mtQuestion || DlgType == mtFlagQuestion ? mrNo : mrOk)
+                   : Answers.takeFirst();
     }
     QStringList Texts() const {
         QStringList l;
@@ -39,15 +40,32 @@ inline TMap MapFromRows(const QStringList& rows) {
             const QChar c = y < rows.size() && x < rows[y].size() ? rows[y][x] : QChar('#');
             TCellType t = ctWall;
             switch (c.unicode()) {
-            case '.': t = ctVoid; break;
-            case 'o': t = ctGoal; break;
-            case 's': t = ctStop; break;
-            case 'A': t = ctTurnA; break;
-            case 'B': t = ctTurnB; break;
-            case 'b': t = ctButton; break;
-            case 'd': t = ctDoorDown; break;
-            case 'D': t = ctDoorUp; break;
-            default: break;
+            case '.':
+                t = ctVoid;
+                break;
+            case 'o':
+                t = ctGoal;
+                break;
+            case 's':
+                t = ctStop;
+                break;
+            case 'A':
+                t = ctTurnA;
+                break;
+            case 'B':
+                t = ctTurnB;
+                break;
+            case 'b':
+                t = ctButton;
+                break;
+            case 'd':
+                t = ctDoorDown;
+                break;
+            case 'D':
+                t = ctDoorUp;
+                break;
+            default:
+                break;
             }
             int pawn = 0;
             if (c >= QChar('1') && c <= QChar('6')) {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs a built Virelune into a game folder: the program, its readme, a desktop entry and
+# an icon. Never touches the player's maps, folders or settings already in the game folder.
+# Usage: scripts/install.sh BUILD_DIR GAME_FOLDER
+set -euo pipefail
+build="$1"
+dest="$2"
+src="$(cd "$(dirname "$0")/.." && pwd)"
+mkdir -p "$dest"
+# Replace the program atomically, so a running copy is not disturbed.
+install -m 755 "$build/Virelune" "$dest/.Virelune.new"
+mv -f "$dest/.Virelune.new" "$dest/Virelune"
+install -m 644 "$src/install/Virelune.txt" "$dest/Virelune.txt"
+
+apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+icons="${XDG_DATA_HOME:-$HOME/.local/share}/icons/hicolor/scalable/apps"
+mkdir -p "$apps" "$icons"
+if [ -f "$src/assets/emblem/Emblem.svg" ]; then
+  install -m 644 "$src/assets/emblem/Emblem.svg" "$icons/virelune.svg"
+fi
+cat > "$apps/virelune.desktop" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Virelune
+Comment=Jeu de réflexion : amenez chaque pion sur un but
+Exec="$dest/Virelune"
+Path=$dest
+Icon=virelune
+Terminal=false
+Categories=Game;LogicGame;
+DESKTOP
+echo "Virelune installed in $dest"

@@ -122,7 +122,10 @@ def cells():
     write('cells', 'TurnB', svg(56, floor() + f'<g transform="matrix(-1 0 0 1 56 0)">{turn_arrows()}</g>'))
     body, defs = push_button(15, 15, 26)
     write('cells', 'Button', svg(56, floor() + body, defs))
-    write('cells', 'DoorDown', svg(56, sand_slab(0, 0, 56)))
+    # lowered into the floor: the floor's edge casts a thin shadow over the slab's top and left
+    sunk = ('<polygon points="0,0 56,0 53,3 3,3 3,53 0,56" fill="#3b2e16" fill-opacity="0.35"/>'
+            '<polygon points="3,3 53,3 52,4.5 4.5,4.5 4.5,52 3,53" fill="#3b2e16" fill-opacity="0.15"/>')
+    write('cells', 'DoorDown', svg(56, sand_slab(0, 0, 56) + sunk))
 
 BROWN = dict(top='#b9834f', left='#a57340', right='#7f5530', bottom='#6e4826', edge='#4a2f17', cap='#c79260')
 def pyramid_top(x, y, w, h, c, cap=0.22):

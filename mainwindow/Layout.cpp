@@ -263,6 +263,18 @@ void TVirelMain::FetchSizedIcons() {
     const int g = CellSize >= 68 ? 64 : 32;
     rFast->SetBitmap(Picture(Images::Glyph(), Images::giFast, g));
     rSlow->SetBitmap(Picture(Images::Glyph(), Images::giSlow, g));
+    // The palette's pictures follow the cell size too, but only matter once the edit panel
+    // shows: fetched now in edit mode, else when the editor opens.
+    if (EditMode)
+        FetchPaletteIcons();
+    else
+        PaletteIconSize = 0;
+}
+
+void TVirelMain::FetchPaletteIcons() {
+    if (rPawn->Bitmap().isNull()) rPawn->SetBitmap(Picture(Images::Pawn(), Images::piPawnG, 104));
+    if (PaletteIconSize == CellSize) return;
+    PaletteIconSize = CellSize;
     const TImageList& cells = Images::Cell();
     rNew->SetBitmap(Picture(cells, Images::ciVoid, CellSize));
     rCell->SetBitmap(Picture(cells, Images::ciWallVoid, CellSize));
@@ -349,6 +361,7 @@ void TVirelMain::ToggleEditMode() {
         pbBoard->setCursor(Qt::ArrowCursor);
         btSave->setEnabled(Changed > 0);
         Play.SelectPawn(0);
+        FetchPaletteIcons();
     }
     btSaveAs->setEnabled(EditMode);
     rEditPlay->SetBitmap(Picture(Images::Glyph(), glyph, size));

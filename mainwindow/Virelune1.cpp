@@ -103,7 +103,6 @@ void TVirelMain::FormShow() {
     sbCell->setChecked(true);
     CellSize = 56;
     const TImageList& menu = Images::Menu();
-    rPawn->SetBitmap(Picture(Images::Pawn(), Images::piPawnG, 104));
     rLoad->SetBitmap(Picture(menu, Images::miLoad, 92));
     rSaveAs->SetBitmap(Picture(menu, Images::miSaveAs, 92));
     rInfo->SetBitmap(Picture(menu, Images::miInfo, 92));

@@ -230,6 +230,8 @@ private:
     void PlaceChildren(const TCellMetrics& Metrics);
     void FetchIcons();
     void FetchSizedIcons();
+    void FetchPaletteIcons();
+    int PaletteIconSize = 0; // cell size the palette's pictures were fetched at
     QPixmap Picture(const class TImageList& List, int Index, int Size) const;
 
     // The board's pictures at the current cell size and pixel ratio.

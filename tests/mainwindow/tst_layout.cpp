@@ -154,6 +154,12 @@ void TestLayout::switchModes() {
     QCOMPARE(W->Play.CurMap.PawnPos[0], start);
     QCOMPARE(W->Play.PawnIndex, 0);
     QVERIFY(W->pnEdit->isVisible());
+    const QPixmap cellTool = W->rCell->Bitmap();
+    QCOMPARE(qRound(cellTool.width() / cellTool.devicePixelRatio()), W->CellSize);
+    QVERIFY(!W->rPawn->Bitmap().isNull());
+    W->resize(900, 1000); // a new cell size: new palette pictures
+    QTRY_COMPARE(W->CellSize, 64);
+    QCOMPARE(qRound(W->rCell->Bitmap().width() / W->rCell->Bitmap().devicePixelRatio()), 64);
     QVERIFY(W->btSaveAs->isEnabled());
     QVERIFY(!W->btSave->isEnabled());
     QCOMPARE(W->pbBoard->cursor().shape(), Qt::ArrowCursor);

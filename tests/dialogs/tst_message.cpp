@@ -54,7 +54,7 @@ int TestMessage::ShowThen(TMsgType Kind, std::function<void(TMessageForm&)> Act)
         QTRY_VERIFY(Form->isVisible());
         Act(*Form);
         // Anything the action left open is closed, so a failing case cannot hang.
-        QTimer::singleShot(50, Form, [this] {
+        QTimer::singleShot(1500, Form, [this] {
             if (Form->isVisible()) Form->done(-1);
         });
     });
@@ -113,6 +113,10 @@ void TestMessage::keys_data() {
                                  << 2;
     QTest::newRow("Ctrl+Backspace")
         << mtQuestion << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << 2;
+    // The accelerator letters of the form's own buttons.
+    QTest::newRow("Alt+O: Oui") << mtQuestion << int(Qt::Key_O) << int(Qt::AltModifier) << 6;
+    QTest::newRow("Alt+N: Non") << mtFlagQuestion << int(Qt::Key_N) << int(Qt::AltModifier) << 7;
+    QTest::newRow("Alt+O: OK") << mtWarning << int(Qt::Key_O) << int(Qt::AltModifier) << 1;
     QTest::newRow("another key") << mtInformation << int(Qt::Key_Space) << none << 2;
 }
 
@@ -121,8 +125,13 @@ void TestMessage::keys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     const int answer = ShowThen(kind, [&](TMessageForm& f) {
+        f.activateWindow(); // accelerators act in the active window
+        QVERIFY(QTest::qWaitForWindowActive(&f));
         QTest::keyClick(&f, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        if (f.isVisible()) QTest::keyClick(&f, Qt::Key_Escape);
+        // An accelerator presses its button visibly, for a moment, before it answers.
+        const bool closed =
+            (modifiers & Qt::AltModifier) && QTest::qWaitFor([&] { return !f.isVisible(); }, 1000);
+        if (!closed && f.isVisible()) QTest::keyClick(&f, Qt::Key_Escape);
     });
     QTEST(answer, "answer");
 }

@@ -84,6 +84,8 @@ private slots:
     void packWriterGivesCopiesFreshIds();
     void savingDuringPlayWritesStart();
     void failedWriteKeepsOldFile();
+    void folderIsNoFile();
+    void lineBreakInTitleStaysOnItsLine();
 };
 
 void TestMapFile::readerMessages_data() {
@@ -477,6 +479,26 @@ void TestMapFile::failedWriteKeepsOldFile() {
     QCOMPARE(rec.Shown.size(), 1);
     QVERIFY(rec.Shown[0].second.startsWith("Erreur lors de l'écriture du fichier\r\n"));
     QCOMPARE(Get(name), QByteArray("ancien"));
+}
+
+void TestMapFile::folderIsNoFile() {
+    QVERIFY(QDir(Dir.path()).mkpath("dossier.vrm"));
+    TPack pack;
+    TMessageRecorder rec;
+    QVERIFY(!ReadMaps(osOpenBoth, pack, "dossier.vrm", rec));
+    QCOMPARE(Shown(rec), QStringList{E("Le fichier dossier.vrm n'existe pas")});
+}
+
+void TestMapFile::lineBreakInTitleStaysOnItsLine() {
+    // A break in a title would split the record; it is written as a space.
+    TMap map = ExampleMap(1);
+    map.Title = QStringLiteral("Deux\r\nlignes");
+    TMessageRecorder rec;
+    QVERIFY(WriteMapFile("titre.vrm", map, nullptr, rec));
+    TPack pack;
+    QVERIFY(ReadMaps(osOpenBoth, pack, "titre.vrm", rec));
+    QVERIFY(rec.Shown.isEmpty());
+    QCOMPARE(pack.Maps[0].Title, QStringLiteral("Deux lignes"));
 }
 
 QTEST_GUILESS_MAIN(TestMapFile)

@@ -24,6 +24,11 @@ void TBoardBox::mousePressEvent(QMouseEvent* Event) {
     Event->accept();
 }
 
+void TBoardBox::mouseDoubleClickEvent(QMouseEvent* Event) {
+    Owner->pbBoardMouseDown(Event->button(), Event->modifiers(), Event->position(), true);
+    Event->accept();
+}
+
 void TBoardBox::mouseMoveEvent(QMouseEvent* Event) {
     Owner->pbBoardMouseMove(Event->buttons(), Event->modifiers(), Event->position());
     Event->accept();

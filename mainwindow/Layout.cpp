@@ -9,6 +9,7 @@
 #include "ScaledLayout.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <algorithm>
 
 TVirelMain* VirelMain = nullptr;
 

@@ -54,6 +54,7 @@ TVirelMain::TVirelMain() : QWidget(nullptr) {
 
     Play.Listener = this;
     tAnimate = new QTimer(this);
+    tAnimate->setTimerType(Qt::PreciseTimer); // ticks of 15 to 27 ms must keep their pace
     connect(tAnimate, &QTimer::timeout, this, [this] { tAnimateTimer(); });
     tUndo = new QTimer(this);
     tUndo->setInterval(350);

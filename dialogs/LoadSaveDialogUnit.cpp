@@ -13,7 +13,7 @@
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 
-#include <QGraphicsOpacityEffect>
+#include <QApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -68,6 +68,28 @@ QIcon TreeIcon(int Image, qreal Dpr) {
     for (int side : {16, 20, 24, 32, 48, 64})
         icon.addPixmap(Images::TreeView().Bitmap(Image, QSize(side, side), Dpr));
     return icon;
+}
+
+QColor Mix(const QColor& A, const QColor& B, double Weight) {
+    return QColor::fromRgbF(float(A.redF() * Weight + B.redF() * (1 - Weight)),
+                            float(A.greenF() * Weight + B.greenF() * (1 - Weight)),
+                            float(A.blueF() * Weight + B.blueF() * (1 - Weight)));
+}
+
+// Shows Field as if drawn at Opacity over the form: its background and text fade into the
+// form's colour (a graphics effect would blur the text and darken a memo's viewport).
+void SetFieldOpacity(QWidget* Field, double Opacity) {
+    const QPalette normal = QApplication::palette(Field);
+    QPalette pal = normal;
+    const QColor form(FormColor.rgb());
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor base = Mix(normal.color(group, QPalette::Base), form, Opacity);
+        pal.setColor(group, QPalette::Base, base);
+        pal.setColor(group, QPalette::Text,
+                     Mix(normal.color(group, QPalette::Text), base, Opacity));
+    }
+    Field->setPalette(pal);
+    Field->setProperty("Opacity", Opacity);
 }
 
 QString SaveStatus(const QString& FileName) {
@@ -153,10 +175,6 @@ TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* F
         memo->setTabChangesFocus(true);
         connect(memo, &QPlainTextEdit::textChanged, this, [this, memo] { LimitMemo(memo); });
     }
-    for (QWidget* field : {static_cast<QWidget*>(edTitle), static_cast<QWidget*>(edInfo)}) {
-        auto* effect = new QGraphicsOpacityEffect(field);
-        field->setGraphicsEffect(effect);
-    }
 
     pbBoardView = new TBoardViewBox(this, Layout);
     Layout->Place(pbBoardView, {250, 220, 198, 148});
@@ -239,8 +257,8 @@ void TLoadSaveForm::Prepare(TOpenSaveType OsType, const QString& Title, const QS
     UpdateIcons();
     edTitle->setReadOnly(!save);
     edInfo->setReadOnly(!save);
-    for (QWidget* field : {static_cast<QWidget*>(edTitle), static_cast<QWidget*>(edInfo)})
-        static_cast<QGraphicsOpacityEffect*>(field->graphicsEffect())->setOpacity(save ? 1 : 0.5);
+    SetFieldOpacity(edTitle, save ? 1 : 0.5);
+    SetFieldOpacity(edInfo, save ? 1 : 0.5);
 
     const bool help = OsType == osSaveMap;
     lHelp->setVisible(help);

@@ -84,9 +84,21 @@ bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Negative, zero or positive as A sorts before, with or after B, letter case aside and digit
-// runs by value.
-int NaturalCompare(const QString& A, const QString& B) {
+// S as the tree compares it: accents and letter case aside ("Été" sorts with "ete").
+QString SortKey(const QString& S) {
+    const QString decomposed = S.normalized(QString::NormalizationForm_KD);
+    QString key;
+    key.reserve(decomposed.size());
+    for (QChar c : decomposed)
+        if (!c.isMark()) key += c;
+    return key.toCaseFolded();
+}
+
+// Negative, zero or positive as A sorts before, with or after B, accents and letter case aside
+// and digit runs by value.
+int NaturalCompare(const QString& TextA, const QString& TextB) {
+    const QString A = SortKey(TextA);
+    const QString B = SortKey(TextB);
     qsizetype i = 0, j = 0;
     while (i < A.size() && j < B.size()) {
         if (IsDigit(A[i]) && IsDigit(B[j])) {
@@ -103,8 +115,8 @@ int NaturalCompare(const QString& A, const QString& B) {
             j = ej;
             continue;
         }
-        const char32_t a = A[i].toCaseFolded().unicode();
-        const char32_t b = B[j].toCaseFolded().unicode();
+        const char16_t a = A[i].unicode();
+        const char16_t b = B[j].unicode();
         if (a != b) return a < b ? -1 : 1;
         ++i;
         ++j;

@@ -70,6 +70,8 @@ struct TGameFolderFixture {
         WritePack(QStringLiteral("Packs/big.vrp"), QStringLiteral("Grand pack"), 3);
         WriteRaw(QStringLiteral("Other/readme.txt"), "texte");
         Recorder.Shown.clear();
+        Recorder.Answers.clear();
+        Ops.FailOn.clear();
         Form = std::make_unique<TLoadSaveForm>(nullptr, &Recorder, &Ops);
     }
 
@@ -145,13 +147,18 @@ struct TGameFolderFixture {
         return folders.join(';');
     }
 
+    // Replaces the name field's text key by key, as the player types it.
     void Type(const QString& Text) {
         Form->edFileName->setFocus();
         Form->edFileName->selectAll();
-        if (Text.isEmpty())
-            QTest::keyClick(Form->edFileName, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(Form->edFileName, Text);
+        QTest::keyClick(Form->edFileName, Qt::Key_Backspace);
+        for (QChar c : Text) {
+            if (c.unicode() > 32 && c.unicode() < 127)
+                QTest::keyClick(Form->edFileName, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, Form->edFileName, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        }
     }
 
     bool OnDisk(const QString& Rel) const { return QFileInfo::exists(Root + Rel); }

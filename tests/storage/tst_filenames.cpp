@@ -125,6 +125,8 @@ void TestFileNames::treeOrder_data() {
     QTest::newRow("numbers by value")
         << QStringList{"Niveau 10", "Niveau 2", "Niveau 1", "Niveau 02"}
         << QStringList{"Niveau 1", "Niveau 02", "Niveau 2", "Niveau 10"};
+    QTest::newRow("accents aside")
+        << QStringList{"Fin", "Été", "école", "Eau"} << QStringList{"Eau", "école", "Été", "Fin"};
     QTest::newRow("same text in two cases") << QStringList{"a", "A"} << QStringList{"A", "a"};
     QTest::newRow("prefix first") << QStringList{"ab", "a"} << QStringList{"a", "ab"};
 }

@@ -87,6 +87,8 @@ QFont ScaledFont(QFont Font, double FontSize, double Fx, double Fy) {
 }
 
 void TScaledLayout::Relayout() {
+    // Nothing to place until the layout has a size; the first resize places everything.
+    if (width() <= 0 || height() <= 0) return;
     // Factors that apply inside each placed widget: the layout's, times the vertical scales of
     // the widget and of the widgets around it.
     struct TFactors {
@@ -109,9 +111,13 @@ void TScaledLayout::Relayout() {
         const int right = int(std::lround(r.right() * f.X));
         const int bottom = top + int(std::lround(r.height() * fy));
         QRect g(left, top, std::max(0, right - left), std::max(0, bottom - top));
-        if (item.Floating && w->parentWidget()) g.moveTopLeft(mapTo(w->parentWidget(), g.topLeft()));
+        if (item.Floating && w->parentWidget())
+            g.moveTopLeft(mapTo(w->parentWidget(), g.topLeft()));
         w->setGeometry(g);
-        if (item.FontSize > 0) w->setFont(ScaledFont(w->font(), item.FontSize, f.X, fy));
+        if (item.FontSize > 0) {
+            const QFont font = ScaledFont(w->font(), item.FontSize, f.X, fy);
+            if (font != w->font()) w->setFont(font);
+        }
         inside.insert(w, {f.X, fy});
     }
 }

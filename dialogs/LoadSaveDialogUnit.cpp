@@ -65,8 +65,12 @@ QPixmap RenamePicture(QSize Size, qreal Dpr) {
 
 QIcon TreeIcon(int Image, qreal Dpr) {
     QIcon icon;
-    for (int side : {16, 20, 24, 32, 48, 64})
-        icon.addPixmap(Images::TreeView().Bitmap(Image, QSize(side, side), Dpr));
+    // The same picture when selected: the toolkit's tint would turn the yellow folder green.
+    for (int side : {16, 20, 24, 32, 48, 64}) {
+        const QPixmap pixmap = Images::TreeView().Bitmap(Image, QSize(side, side), Dpr);
+        icon.addPixmap(pixmap, QIcon::Normal);
+        icon.addPixmap(pixmap, QIcon::Selected);
+    }
     return icon;
 }
 

@@ -205,6 +205,11 @@ TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* F
     connect(tvFiles, &QTreeWidget::itemSelectionChanged, this, &TLoadSaveForm::tvFilesChange);
     connect(edFileName, &QLineEdit::textChanged, this, &TLoadSaveForm::edFileNameChangeTracking);
 
+    setTabOrder(tvFiles, edFileName);
+    setTabOrder(edFileName, edTitle);
+    setTabOrder(edTitle, edInfo);
+    setTabOrder(edInfo, edHelp);
+
     UpdateIcons();
     Prepare(osOpenBoth, QString(), QString(), QString());
     UpdateButtons();

@@ -101,6 +101,7 @@ struct TGameFolderFixture {
               const QString& Title = QStringLiteral("Titre"),
               const QString& Info = QStringLiteral("Info"),
               const QString& Help = QStringLiteral("Aide")) {
+        if (Form->isVisible()) Form->reject();
         Form->FileName = FileName;
         Form->Prepare(Mode, Title, Info, Help);
         Form->show();

@@ -256,7 +256,7 @@ void TestLoadSave::fileName() {
     else
         F.Select(select);
     F.Type(typed);
-    QTest::keyClick(F.Form->tvFiles, Qt::Key_Escape);
+    QTest::keyClick(F.Form->edFileName, Qt::Key_Escape);
     QVERIFY(!F.Form->isVisible());
     QCOMPARE(F.Form->result(), 0);
     QTEST(F.Form->FileName, "fileName");
@@ -303,6 +303,12 @@ void TestLoadSave::saveSelectsCurrentFile() {
     QTest::mouseClick(form.btLoadSave, Qt::LeftButton);
     QCOMPARE(form.result(), int(mrOk));
     QCOMPARE(form.FileName, QString("Maps/two.vrm"));
+
+    // Missing from its own folder, the current file is looked for in the folders after it.
+    F.Open(osSavePack, "Maps/big.vrp");
+    QCOMPARE(F.SelectedPath(), QString("Packs/big"));
+    F.Open(osSavePack, "Packs/pack.vrp");
+    QCOMPARE(F.SelectedPath(), QString());
 }
 
 void TestLoadSave::saveWithoutCurrentFile() {

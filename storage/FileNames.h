@@ -42,8 +42,8 @@ QString ReplaceForbiddenChars(const QString& Name);
 // file part ("" and the name when there is no folder).
 void SplitFileName(const QString& FileName, QString& Folder, QString& Name);
 
-// The order of the browser's tree: accents and letter case aside, runs of digits by their value ("Niveau 2"
-// before "Niveau 10"), and an exact comparison to settle what is still equal.
+// The order of the browser's tree: accents and letter case aside, runs of digits by their value
+// ("Niveau 2" before "Niveau 10"), and an exact comparison to settle what is still equal.
 bool TreeTextLess(const QString& A, const QString& B);
 
 // One file the browser lists: its item text (the name without extension) and its name on disk.

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -17,31 +18,59 @@ const QByteArray MapMagic = QByteArrayLiteral("VRM1-");
 const QByteArray PackMagic = QByteArrayLiteral("VRP1-");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-// The lines of an open file, read as bytes. A line ends at LF; every CR inside it is dropped,
-// which removes the CR of CR LF as well as a lone CR. Past the end, lines read as empty.
+// The lines of an open file, read as bytes in large chunks. A line ends at LF; every CR inside
+// it is dropped, which removes the CR of CR LF as well as a lone CR. Past the end, lines read as
+// empty.
 class TLineReader {
 public:
     explicit TLineReader(QIODevice& Device) : Dev(Device) {}
 
-    bool AtEnd() const { return Failed || Dev.atEnd(); }
+    bool AtEnd() { return !Fill(); }
     bool ReadFailed() const { return Failed; }
 
     QByteArray ReadLineBytes() {
-        if (AtEnd()) return {};
-        QByteArray line = Dev.readLine();
-        if (line.isEmpty() && !Dev.atEnd()) {
-            Failed = true;
-            return {};
+        QByteArray line;
+        while (Fill()) {
+            const char* start = Buffer.constData() + Pos;
+            const qsizetype n = Buffer.size() - Pos;
+            const char* end = static_cast<const char*>(std::memchr(start, '\n', std::size_t(n)));
+            if (end) {
+                line.append(start, end - start);
+                Pos += (end - start) + 1;
+                break;
+            }
+            line.append(start, n);
+            Pos = Buffer.size();
         }
-        if (line.endsWith('\n')) line.chop(1);
-        line.replace('\r', QByteArray());
+        line.removeIf([](char c) { return c == '\r'; });
         return line;
     }
 
     QString ReadLine() { return QString::fromUtf8(ReadLineBytes()); }
 
 private:
+    // True when unread bytes are in the buffer, reading the next chunk if needed.
+    bool Fill() {
+        if (Pos < Buffer.size()) return true;
+        if (Done) return false;
+        Buffer.resize(ChunkSize);
+        const qint64 got = Dev.read(Buffer.data(), ChunkSize);
+        Pos = 0;
+        if (got <= 0) {
+            Failed = got < 0;
+            Done = true;
+            Buffer.clear();
+            return false;
+        }
+        Buffer.resize(got);
+        return true;
+    }
+
+    static constexpr qint64 ChunkSize = 64 * 1024;
     QIODevice& Dev;
+    QByteArray Buffer;
+    qsizetype Pos = 0;
+    bool Done = false;
     bool Failed = false;
 };
 

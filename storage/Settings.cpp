@@ -1,12 +1,14 @@
 // Reads and writes the settings file through a small INI store that keeps what it does not know.
 #include "Settings.h"
 
+#include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -165,9 +167,11 @@ TSettings ReadSettings(const TIniStore& Ini) {
     if (ok) s.Top = top;
     const int left = Ini.ReadString(Window, QStringLiteral("Left"), QString()).toInt(&ok, 10);
     if (ok) s.Left = left;
-    s.Speed = Ini.ReadInteger(Param, QStringLiteral("Speed"), 2);
+    // The speed control runs from 0 to 4.
+    s.Speed = std::clamp(Ini.ReadInteger(Param, QStringLiteral("Speed"), 2), 0, 4);
     s.EditMode = Ini.ReadBool(Param, QStringLiteral("EditMode"), false);
     s.LoadedMap = Ini.ReadInteger(MapSection, QStringLiteral("LoadedMap"), 1);
+    if (s.LoadedMap > ExampleCount) s.LoadedMap = 1; // names no example: show the first
     s.FileName = Ini.ReadString(MapSection, QStringLiteral("FileName"), QString());
     TSavedGame& g = s.Game;
     g.MoveCount = Ini.ReadInteger(PlaySection, QStringLiteral("MoveCount"), 0);

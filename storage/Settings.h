@@ -52,11 +52,13 @@ struct TSettings {
     std::optional<int> Top;  // none: the window's own top
     std::optional<int> Left; // none: the window's own left
     // [Param]
-    int Speed = 2;
+    int Speed = 2; // 0 to 4
     bool EditMode = false;
     // [Map]
-    int LoadedMap = 1; // 1 to 10 an example, 0 a map file, -k map k of a pack file
-    QString FileName;  // relative to the game's folder
+    // 1 to 10 an example, 0 a map file, -k map k of a pack file; a stored number above 10
+    // names no example and reads as 1.
+    int LoadedMap = 1;
+    QString FileName; // relative to the game's folder
     // [Play]
     TSavedGame Game;
 };

@@ -269,6 +269,18 @@ void TestSettings::defaultsAndUnreadableValues() {
     QCOMPARE(s.Game.MoveCount, 12);
     QCOMPARE(s.Game.PawnIndex, 1);
     QCOMPARE(s.Game.ID.size(), 2);
+
+    // Out-of-range numbers: speed within its control, an example number above 10 shows example 1.
+    const QList<std::tuple<QByteArray, int, int>> ranges{
+        {"[Map]\nLoadedMap=11\n[Param]\nSpeed=9", 1, 4},
+        {"[Map]\nLoadedMap=10\n[Param]\nSpeed=-3", 10, 0},
+        {"[Map]\nLoadedMap=-3\n[Param]\nSpeed=3", -3, 3},
+        {"[Map]\nLoadedMap=99999999999\n[Param]\nSpeed=1", 1, 1}};
+    for (const auto& [text, loadedMap, speed] : ranges) {
+        ini.LoadText(text);
+        QCOMPARE(ReadSettings(ini).LoadedMap, loadedMap);
+        QCOMPARE(ReadSettings(ini).Speed, speed);
+    }
 }
 
 void TestSettings::writerKeepsOtherKeys() {

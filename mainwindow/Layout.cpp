@@ -299,6 +299,11 @@ void TVirelMain::FormResize() {
     }
     const TCellMetrics& m = Geometry.Metrics;
     if (Geometry.Recomputed) {
+        // A pawn gliding across the board keeps its place on the board at the new size.
+        if (CellSize > 0 && m.CellSize != CellSize) {
+            AnimPawnX = AnimPawnX * m.CellSize / CellSize;
+            AnimPawnY = AnimPawnY * m.CellSize / CellSize;
+        }
         CellSize = m.CellSize;
         ScaleFactor = m.ScaleFactor;
         PawnSize = m.PawnSize;

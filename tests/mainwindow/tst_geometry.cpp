@@ -172,6 +172,14 @@ void TestGeometry::window() {
     QTRY_COMPARE(w.CellSize, 64);
     QCOMPARE(w.slPlay->geometry(), QRect(900 - 89, 45, 89, 955));
     QVERIFY(qAbs(w.PanelScaleY - 0.687) < 0.001);
+
+    // A pawn gliding while the window shrinks keeps its place on the board.
+    w.AnimPawnX = 3 * 64 + 32;
+    w.AnimPawnY = 5 * 64;
+    w.resize(764, 556);
+    QTRY_COMPARE(w.CellSize, 52);
+    QCOMPARE(w.AnimPawnX, 3 * 52 + 26);
+    QCOMPARE(w.AnimPawnY, 5 * 52);
 }
 
 QTEST_MAIN(TestGeometry)

@@ -1,31 +1,120 @@
-// The load and save dialog: the game's own browser of the maps and packs in its folder (its
-// content comes later; until then it chooses nothing).
+// The load and save dialog: the game's own browser of the maps and packs in the sub-folders of
+// its folder, with a preview of the selected file and the management of folders and files.
 #pragma once
 
 #include "FileChooser.h"
+#include "MapFile.h"
+#include "Types.h"
 
 #include <QDialog>
 #include <QString>
 
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TBitmapRect;
+class TFileOps;
+class TMessenger;
+class TRoundButton;
 class TScaledLayout;
 
 class TLoadSaveForm : public QDialog, public TFileChooser {
     Q_OBJECT
 public:
-    explicit TLoadSaveForm(QWidget* Parent = nullptr);
-    TScaledLayout* Layout;
+    // Messages go to Messenger (the game's message dialog when null), file operations to
+    // FileOps (the disk when null).
+    explicit TLoadSaveForm(QWidget* Parent = nullptr, TMessenger* Messenger = nullptr,
+                           TFileOps* FileOps = nullptr);
 
-    // Shows the dialog in mode OsType with the three texts; true when the player confirmed a
-    // file, then in FileName.
+    // Shows the dialog modally in mode OsType with the three texts; true when the player
+    // confirmed a file. FileName then holds it ("folder/name.ext", relative to the game
+    // folder); it is rebuilt from the selection however the dialog closes.
     bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
                  const QString& Help) override;
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override;
 
+    // Everything Execute does before the dialog opens: size, texts and the look of the mode.
+    // The tree is built when the dialog shows.
+    void Prepare(TOpenSaveType OsType, const QString& Title, const QString& Info,
+                 const QString& Help);
+
+    TScaledLayout* Layout;
+    TRoundButton* btDelete;
+    TRoundButton* btCreateFolder;
+    TRoundButton* btRename;
+    TBitmapRect* rDelete;
+    TBitmapRect* rCreateFolder;
+    TBitmapRect* rRename;
+    QLabel* lName;
+    QLineEdit* edFileName;
+    QTreeWidget* tvFiles;
+    QLabel* lTitle;
+    QLineEdit* edTitle;
+    QLabel* lInfo;
+    QPlainTextEdit* edInfo;
+    QLabel* lHelp;
+    QPlainTextEdit* edHelp;
+    QWidget* pbBoardView;
+    QLabel* lMessage;
+    TRoundButton* btLoadSave;
+    TBitmapRect* rLoadSave;
+
+    // The mode of the current showing and its file pattern.
+    TOpenSaveType OpenSaveType = osOpenBoth;
+    QString Filter;
+
+    // The map the thumbnail shows; PawnNbView 0 blanks it.
+    TBoard BoardView{};
+    int PawnNbView = 0;
+    TPawnArray PawnPosView{};
+
+    // Item images of the tree: a folder, a map file, a pack file.
+    static int ItemImage(const QTreeWidgetItem* Item);
+
+    void btCreateFolderClick();
+    void btRenameClick();
+    void btDeleteClick();
+
+    void done(int Result) override;
+
 protected:
+    void showEvent(QShowEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
-    QString EdTitle, EdInfo, EdHelp;
+    friend class TBoardViewBox;
+    TMessenger* Messenger;
+    TFileOps* FileOps;
+    bool Updating = false;
+    TPack TmpPack;
+
+    TMessenger& Msg();
+    QString ExeDir() const;
+    QTreeWidgetItem* Selected() const;
+    // The name on disk of a file item (its text and its own extension), or a folder's name.
+    static QString DiskName(const QTreeWidgetItem* Item);
+    QTreeWidgetItem* AddItem(QTreeWidgetItem* Parent, const QString& Text, const QString& DiskName,
+                             int Image);
+    void PlaceSorted(QTreeWidgetItem* Item);
+    void SelectItem(QTreeWidgetItem* Item);
+    void RemoveItem(QTreeWidgetItem* Item);
+    void SetEditText(QLineEdit* Edit, const QString& Text);
+    void SetMemoText(QPlainTextEdit* Memo, const QString& Text);
+    static QString MemoText(const QPlainTextEdit* Memo);
+    void LimitMemo(QPlainTextEdit* Memo);
+    void UpdateIcons();
+
+    void FormShow();
+    void FormClose();
+    void BuildFileName(bool UseEdit);
+    void UpdateButtons();
+    void tvFilesChange();
+    void edFileNameChangeTracking();
+    void pbBoardViewPaint(QPainter& Canvas);
 };
 
+// The one load and save dialog of the game, created at start.
 extern TLoadSaveForm* LoadSaveForm;

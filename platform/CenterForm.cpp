@@ -1,0 +1,53 @@
+// Sizes dialogs by the board's scale and centres them over the active window.
+#include "CenterForm.h"
+
+#include "ScaledLayout.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+QPointer<QWidget> MainWindowRef;
+const float* ScaleSource = nullptr;
+} // namespace
+
+void SetMainWindow(QWidget* MainWindow, const float* ScaleFactor) {
+    MainWindowRef = MainWindow;
+    ScaleSource = ScaleFactor;
+}
+
+float MainScaleFactor() { return ScaleSource ? *ScaleSource : 1.0f; }
+
+QRect CenteredBounds(QSize FrameExtra, QSizeF Design, float Scale, const QRect& Active) {
+    const int w = FrameExtra.width() + int(std::nearbyint(Design.width() * double(Scale)));
+    const int h = FrameExtra.height() + int(std::nearbyint(Design.height() * double(Scale)));
+    return QRect(Active.left() + (Active.width() - w) / 2, Active.top() + (Active.height() - h) / 2,
+                 w, h);
+}
+
+void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
+    if (!Form || !Layout) return;
+    QWidget* active = QApplication::activeWindow();
+    if (!active || active == Form) active = MainWindowRef;
+    if (active == Form) active = nullptr;
+
+    // A dialog never shown yet has no frame; the frame of the window it opens over is the best
+    // guess of what the window manager will add.
+    QSize frame = Form->frameGeometry().size() - Form->size();
+    if (frame.width() <= 0 && frame.height() <= 0 && active) frame = active->frameGeometry().size() - active->size();
+    frame = frame.expandedTo(QSize(0, 0));
+
+    QRect over;
+    if (active && active->isVisible()) {
+        over = active->frameGeometry();
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        over = screen->availableGeometry();
+    }
+    const QRect bounds = CenteredBounds(frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()),
+                                        MainScaleFactor(), over);
+    Form->resize(bounds.size() - frame);
+    Form->move(bounds.topLeft());
+}

@@ -1,0 +1,22 @@
+// Gives a dialog its size from its layout's design size and the main window's scale, and centres
+// it over the window that is active when it opens.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+class TScaledLayout;
+
+// The main window tells where its scale lives (ScaleFactor, CellSize / 56) and which window to
+// centre on when no window of the game is active.
+void SetMainWindow(QWidget* MainWindow, const float* ScaleFactor);
+float MainScaleFactor();
+
+// Outer bounds of a dialog whose frame adds FrameExtra to its client size, designed at Design
+// and shown at Scale, centred over the outer bounds Active. Sizes round to the nearest whole
+// pixel (halves to even); centring truncates towards zero, also when the dialog is larger.
+QRect CenteredBounds(QSize FrameExtra, QSizeF Design, float Scale, const QRect& Active);
+
+// Sizes and places Form (it does not show it).
+void CenterForm(QWidget* Form, const TScaledLayout* Layout);

@@ -14,7 +14,7 @@ TLoadSaveForm::TLoadSaveForm(QWidget* Parent) : QDialog(Parent) {
     resize(548, 376);
 }
 
-bool TLoadSaveForm::Execute(int /*OsType*/, const QString& Title, const QString& Info,
+bool TLoadSaveForm::Execute(TOpenSaveType /*OsType*/, const QString& Title, const QString& Info,
                             const QString& Help) {
     EdTitle = Title;
     EdInfo = Info;
@@ -22,7 +22,7 @@ bool TLoadSaveForm::Execute(int /*OsType*/, const QString& Title, const QString&
     return false;
 }
 
-void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) const {
+void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) {
     Title = EdTitle;
     Info = EdInfo;
     Help = EdHelp;

@@ -2,25 +2,24 @@
 // content comes later; until then it chooses nothing).
 #pragma once
 
+#include "FileChooser.h"
+
 #include <QDialog>
 #include <QString>
 
 class TScaledLayout;
 
-class TLoadSaveForm : public QDialog {
+class TLoadSaveForm : public QDialog, public TFileChooser {
     Q_OBJECT
 public:
     explicit TLoadSaveForm(QWidget* Parent = nullptr);
     TScaledLayout* Layout;
 
-    // The chosen file, relative to the game's folder ("folder\name.ext").
-    QString FileName;
-
-    // Shows the dialog in mode OsType (a TOpenSaveType) with the three texts; true when the
-    // player confirmed a file.
-    bool Execute(int OsType, const QString& Title, const QString& Info, const QString& Help);
-    // The dialog's three texts, trimmed.
-    void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) const;
+    // Shows the dialog in mode OsType with the three texts; true when the player confirmed a
+    // file, then in FileName.
+    bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
+                 const QString& Help) override;
+    void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override;
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;

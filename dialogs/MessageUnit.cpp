@@ -55,11 +55,16 @@ TMessageForm::TMessageForm(QWidget* Parent)
 
 int TMessageForm::ImageIndex(TMsgType DlgType) {
     switch (DlgType) {
-    case mtWarning: return 1;
-    case mtError: return 2;
-    case mtQuestion: return 4;
-    case mtInformation: return 3;
-    default: return 0;
+    case mtWarning:
+        return 1;
+    case mtError:
+        return 2;
+    case mtQuestion:
+        return 4;
+    case mtInformation:
+        return 3;
+    default:
+        return 0;
     }
 }
 
@@ -80,7 +85,8 @@ void TMessageForm::Prepare(const QString& Msg, TMsgType DlgType) {
 
     FontSize = ImageShown == 0 ? 16 : 12;
     Layout->SetFontSize(lMessage, FontSize);
-    lMessage->setText(Msg);
+    // Lines joined by CR LF show as lines.
+    lMessage->setText(QString(Msg).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     CenterForm(this, Layout);
 }
 
@@ -94,10 +100,17 @@ void TMessageForm::FormKeyDown(QKeyEvent* Event) {
     if (Event->modifiers() & ~Qt::KeypadModifier) return;
     switch (Event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: done(btYes->isVisibleTo(this) ? mrYes : mrOk); break;
-    case Qt::Key_Backspace: done(mrNo); break;
-    case Qt::Key_Escape: done(mrCancel); break;
-    default: break;
+    case Qt::Key_Enter:
+        done(btYes->isVisibleTo(this) ? mrYes : mrOk);
+        break;
+    case Qt::Key_Backspace:
+        done(mrNo);
+        break;
+    case Qt::Key_Escape:
+        done(mrCancel);
+        break;
+    default:
+        break;
     }
 }
 
@@ -108,7 +121,9 @@ void TMessageForm::keyPressEvent(QKeyEvent* Event) {
     Event->accept();
 }
 
-void TMessageForm::reject() { done(mrCancel); }
+void TMessageForm::reject() {
+    done(mrCancel);
+}
 
 void TMessageForm::resizeEvent(QResizeEvent* Event) {
     QDialog::resizeEvent(Event);

@@ -28,10 +28,13 @@ TCellMetrics CellMetrics(int CellSize) {
     return m;
 }
 
-int BoardBorder(int Free, int CellSize) { return Free > CellSize ? Free / 2 : Free * 3 / 5; }
+int BoardBorder(int Free, int CellSize) {
+    return Free > CellSize ? Free / 2 : Free * 3 / 5;
+}
 
 double PanelAspect(int PlayWidth, int PlayHeight) {
-    const double r = (double(PlayWidth) * PlayDesignHeight) / (double(PlayHeight) * PlayDesignWidth);
+    const double r =
+        (double(PlayWidth) * PlayDesignHeight) / (double(PlayHeight) * PlayDesignWidth);
     return (std::isnan(r) || r > 1.06) ? 1.0 : r;
 }
 

@@ -19,7 +19,9 @@ void SetMainWindow(QWidget* MainWindow, const float* ScaleFactor) {
     ScaleSource = ScaleFactor;
 }
 
-float MainScaleFactor() { return ScaleSource ? *ScaleSource : 1.0f; }
+float MainScaleFactor() {
+    return ScaleSource ? *ScaleSource : 1.0f;
+}
 
 QRect CenteredBounds(QSize FrameExtra, QSizeF Design, float Scale, const QRect& Active) {
     const int w = FrameExtra.width() + int(std::nearbyint(Design.width() * double(Scale)));
@@ -37,7 +39,8 @@ void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
     // A dialog never shown yet has no frame; the frame of the window it opens over is the best
     // guess of what the window manager will add.
     QSize frame = Form->frameGeometry().size() - Form->size();
-    if (frame.width() <= 0 && frame.height() <= 0 && active) frame = active->frameGeometry().size() - active->size();
+    if (frame.width() <= 0 && frame.height() <= 0 && active)
+        frame = active->frameGeometry().size() - active->size();
     frame = frame.expandedTo(QSize(0, 0));
 
     QRect over;
@@ -46,8 +49,8 @@ void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
         over = screen->availableGeometry();
     }
-    const QRect bounds = CenteredBounds(frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()),
-                                        MainScaleFactor(), over);
+    const QRect bounds = CenteredBounds(
+        frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()), MainScaleFactor(), over);
     Form->resize(bounds.size() - frame);
     Form->move(bounds.topLeft());
 }

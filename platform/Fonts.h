@@ -1,6 +1,6 @@
 // The fonts the game names, mapped to the ones a Linux desktop has.
 #pragma once
 
-// Arial is served by Liberation Sans (same metrics); colour emoji by Noto Color Emoji.
-// Call once after the application object exists.
-void InstallFontSubstitutes();
+// Arial is served by Liberation Sans (same metrics), which is also the game's text font; emoji
+// in messages come in colour from Noto Color Emoji. Call once after the application exists.
+void InstallGameFonts();

@@ -84,8 +84,8 @@ void TRoundButton::paintEvent(QPaintEvent*) {
         fill.setColorAt(1, QColor(0xE6, 0xE6, 0xE6));
     }
     p.fillPath(path, fill);
-    p.setPen(QPen(enabled && (Hovered || down) ? QColor(0x3C, 0x7F, 0xB1) : QColor(0xA0, 0xA0, 0xA0),
-                  1.0));
+    p.setPen(QPen(
+        enabled && (Hovered || down) ? QColor(0x3C, 0x7F, 0xB1) : QColor(0xA0, 0xA0, 0xA0), 1.0));
     p.drawPath(path);
 
     const QColor ink = enabled ? QColor(0x20, 0x20, 0x20) : QColor(0xA0, 0xA0, 0xA0);

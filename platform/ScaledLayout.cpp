@@ -109,7 +109,8 @@ void TScaledLayout::Relayout() {
         const int right = int(std::lround(r.right() * f.X));
         const int bottom = top + int(std::lround(r.height() * fy));
         QRect g(left, top, std::max(0, right - left), std::max(0, bottom - top));
-        if (item.Floating && w->parentWidget()) g.moveTopLeft(mapTo(w->parentWidget(), g.topLeft()));
+        if (item.Floating && w->parentWidget())
+            g.moveTopLeft(mapTo(w->parentWidget(), g.topLeft()));
         w->setGeometry(g);
         if (item.FontSize > 0) w->setFont(ScaledFont(w->font(), item.FontSize, f.X, fy));
         inside.insert(w, {f.X, fy});

@@ -1,0 +1,399 @@
+// Builds the toolbar, the side panels and the information callout at their design positions,
+// runs the geometry pass on resize, and switches between play and edit mode.
+#include "Virelune1.h"
+
+#include "BitmapRect.h"
+#include "Callout.h"
+#include "ImageList.h"
+#include "RoundButton.h"
+#include "ScaledLayout.h"
+
+#include <QButtonGroup>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QSizeGrip>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// The selected palette tool's blue frame.
+class TFocusFrame : public QWidget {
+public:
+    explicit TFocusFrame(QWidget* Parent) : QWidget(Parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double stroke = std::max(1.5, 3.0 * width() / 56.0);
+        p.setPen(QPen(QColor(0x1E, 0x90, 0xFF), stroke));
+        p.drawRect(QRectF(rect()).adjusted(stroke / 2, stroke / 2, -stroke / 2, -stroke / 2));
+    }
+};
+
+// Design font size of the toolkit's texts.
+constexpr double TextSize = 12;
+// Design width of the callout's labels.
+constexpr double InfoTextWidth = 205;
+
+TRoundButton* ToolButton(QWidget* Parent, const QString& Text, int Corners) {
+    auto* b = new TRoundButton(Text, Parent);
+    b->TextPlace = TRoundButton::tpRight;
+    b->Corners = Corners;
+    return b;
+}
+
+TRoundButton* PanelButton(QWidget* Parent, const QString& Text) {
+    auto* b = new TRoundButton(Text, Parent);
+    b->TextPlace = TRoundButton::tpBottom;
+    return b;
+}
+
+// Height, in design units, of Text wrapped at the callout's label width.
+double WrappedHeight(const QString& Text, bool Bold) {
+    QFont f;
+    f.setPixelSize(int(TextSize));
+    f.setBold(Bold);
+    const QFontMetricsF fm(f);
+    return fm.boundingRect(QRectF(0, 0, InfoTextWidth, 1e6), Qt::TextWordWrap, Text).height() + 2;
+}
+
+} // namespace
+
+void TVirelMain::BuildToolBar() {
+    auto* s = slToolBar;
+    using B = TRoundButton;
+    const int left = B::rcTopLeft | B::rcBottomLeft;
+    const int right = B::rcTopRight | B::rcBottomRight;
+
+    btLoad = ToolButton(s, QStringLiteral("&Charger"), left);
+    btLoadPopup = ToolButton(s, QStringLiteral("6"), right);
+    btSave = ToolButton(s, QStringLiteral("&Sauver"), B::rcAll);
+    btSaveAs = ToolButton(s, QStringLiteral("Sau&ver..."), B::rcAll);
+    btPack = ToolButton(s, QStringLiteral("&Pack"), left);
+    btPackPopup = ToolButton(s, QStringLiteral("6"), right);
+    btInfo = ToolButton(s, QStringLiteral("&Information"), B::rcAll);
+    btAbout = ToolButton(s, QStringLiteral("&A propos"), B::rcAll);
+    btEditPlay = ToolButton(s, QStringLiteral("&Editer"), B::rcAll);
+    btLoadPopup->DownArrow = btPackPopup->DownArrow = true;
+
+    // The popup arrows belong to their buttons and start where those end; they are placed in
+    // the toolbar itself so nothing clips them.
+    s->Place(btLoad, {22, 4, 80, 32}, TextSize);
+    s->Place(btLoadPopup, {22 + 79, 4, 20, 32}, TextSize);
+    s->Place(btSave, {128, 4, 78, 32}, TextSize);
+    s->Place(btSaveAs, {216, 4, 86, 32}, TextSize);
+    s->Place(btPack, {312, 4, 66, 32}, TextSize);
+    s->Place(btPackPopup, {312 + 65, 4, 20, 32}, TextSize);
+    s->Place(btInfo, {414, 4, 103, 32}, TextSize);
+    s->Place(btAbout, {588, 4, 88, 32}, TextSize);
+    s->Place(btEditPlay, {688, 4, 72, 32}, TextSize);
+    QFont arrowFont = btLoadPopup->font();
+    arrowFont.setBold(true);
+    btLoadPopup->setFont(arrowFont);
+    btPackPopup->setFont(arrowFont);
+    btPackPopup->setEnabled(false);
+
+    const auto icon = [s](TRoundButton* b, double x, double y) {
+        auto* r = new TBitmapRect(b);
+        s->Place(r, {x, y, 28, 28});
+        return r;
+    };
+    rLoad = icon(btLoad, 3, 1);
+    rSave = icon(btSave, 3, 2);
+    rSaveAs = icon(btSaveAs, 3, 2);
+    rPack = icon(btPack, 3, 2);
+    rInfo = icon(btInfo, 2, 2);
+    rAbout = icon(btAbout, 2, 2);
+    rEditPlay = icon(btEditPlay, 3, 2);
+
+    connect(btLoad, &QAbstractButton::clicked, this, [this] { btLoadClick(); });
+    connect(btLoadPopup, &QAbstractButton::clicked, this, [this] { btLoadPopupClick(); });
+    connect(btSave, &QAbstractButton::clicked, this, [this] { btSaveClick(); });
+    connect(btSaveAs, &QAbstractButton::clicked, this, [this] { btSaveAsClick(); });
+    connect(btPack, &QAbstractButton::clicked, this, [this] { btPackClick(); });
+    connect(btPackPopup, &QAbstractButton::clicked, this, [this] { btPackPopupClick(); });
+    connect(btInfo, &QAbstractButton::clicked, this, [this] { btInfoClick(); });
+    connect(btAbout, &QAbstractButton::clicked, this, [this] { btAboutClick(); });
+    connect(btEditPlay, &QAbstractButton::clicked, this, [this] { btEditPlayClick(); });
+}
+
+void TVirelMain::BuildPlayPanel() {
+    auto* s = slPlay;
+    lbCount = new QLabel(QStringLiteral("000"), s);
+    lbCount->setAlignment(Qt::AlignCenter);
+    lbCount->setFont(QFont(QStringLiteral("Arial")));
+    QPalette countPalette = lbCount->palette();
+    countPalette.setColor(QPalette::WindowText, QColor(0x41, 0x69, 0xE1)); // royal blue
+    lbCount->setPalette(countPalette);
+    s->Place(lbCount, {0, 0, 70, 54}, 28);
+
+    tbSpeed = new QSlider(Qt::Vertical, s);
+    tbSpeed->setRange(0, 4);
+    tbSpeed->setSingleStep(1);
+    tbSpeed->setPageStep(1);
+    tbSpeed->setValue(2);
+    tbSpeed->setInvertedAppearance(true); // fastest at the top, by the rabbit
+    tbSpeed->setFocusPolicy(Qt::NoFocus);
+    s->Place(tbSpeed, {18, 74, 19, 80});
+    connect(tbSpeed, &QSlider::valueChanged, this, [this] { tbSpeedChange(); });
+
+    rFast = new TBitmapRect(s, true);
+    rSlow = new TBitmapRect(s, true);
+    s->Place(rFast, {40, 60, 24, 24});
+    s->Place(rSlow, {44, 136, 20, 20});
+    connect(rFast, &TBitmapRect::Clicked, this, [this] { rFastClick(); });
+    connect(rSlow, &TBitmapRect::Clicked, this, [this] { rSlowClick(); });
+
+    btUndo = PanelButton(s, QStringLiteral("Annuler"));
+    btReplay = PanelButton(s, QStringLiteral("Rejouer"));
+    btHelp = PanelButton(s, QStringLiteral("Aide"));
+    btSolution = PanelButton(s, QString());
+    s->Place(btUndo, {8, 182, 56, 56}, TextSize);
+    s->Place(btReplay, {8, 258, 56, 56}, TextSize);
+    s->Place(btHelp, {8, 334, 56, 56}, TextSize);
+    s->Place(btSolution, {8, 410, 56, 68}, TextSize);
+    const auto icon = [s](TRoundButton* b) {
+        auto* r = new TBitmapRect(b);
+        s->Place(r, {12, 3, 32, 32});
+        return r;
+    };
+    rUndo = icon(btUndo);
+    rReplay = icon(btReplay);
+    rHelp = icon(btHelp);
+    rSolution = icon(btSolution);
+    lSolution = new QLabel(QStringLiteral("Solution"), btSolution);
+    lSolution->setAlignment(Qt::AlignCenter);
+    lSolution->setAttribute(Qt::WA_TransparentForMouseEvents);
+    s->Place(lSolution, {0, 36, 56, 17}, TextSize);
+    lSolutionCount = new QLabel(btSolution);
+    lSolutionCount->setAlignment(Qt::AlignCenter);
+    lSolutionCount->setAttribute(Qt::WA_TransparentForMouseEvents);
+    s->Place(lSolutionCount, {0, 68 - 2 - 17, 56, 17}, 9);
+
+    SolutionRotAnimation = new QPropertyAnimation(rSolution, "RotationAngle", this);
+    SolutionRotAnimation->setStartValue(0.0);
+    SolutionRotAnimation->setEndValue(360.0);
+    SolutionRotAnimation->setDuration(4000);
+    SolutionRotAnimation->setLoopCount(-1);
+
+    connect(btUndo, &QAbstractButton::clicked, this, [this] { btUndoClick(); });
+    connect(btReplay, &QAbstractButton::clicked, this, [this] { btReplayClick(); });
+    connect(btHelp, &QAbstractButton::clicked, this, [this] { btHelpClick(); });
+    connect(btSolution, &QAbstractButton::clicked, this, [this] { btSolutionClick(); });
+
+    SizeGrip = new QSizeGrip(s);
+    s->Place(SizeGrip, {47, 492, 16 * 1.5, 16 * 1.5});
+}
+
+void TVirelMain::BuildEditPanel() {
+    auto* s = slPlay;
+    pnEdit = new QWidget(s);
+    pnEdit->setAutoFillBackground(true);
+    QPalette panel = pnEdit->palette();
+    panel.setColor(QPalette::Window, QColor(0xEC, 0xF3, 0xFB));
+    pnEdit->setPalette(panel);
+    s->Place(pnEdit, {0, 0, 70, 516});
+
+    btNew = PanelButton(pnEdit, QStringLiteral("&Nouveau"));
+    s->Place(btNew, {6, 7, 58, 53}, TextSize);
+    rNew = new TBitmapRect(btNew);
+    s->Place(rNew, {14, 4, 30, 30});
+    connect(btNew, &QAbstractButton::clicked, this, [this] { btNewClick(); });
+
+    LayoutEdit = new QWidget(pnEdit);
+    s->Place(LayoutEdit, {0, 64, 70, 430});
+    PaletteGroup = new QButtonGroup(this);
+    PaletteGroup->setExclusive(true);
+    const auto tool = [&](const QString& text, double x, double y, TBitmapRect*& icon,
+                          QRectF iconRect) {
+        auto* b = new TRoundButton(text, LayoutEdit);
+        b->setCheckable(true);
+        PaletteGroup->addButton(b);
+        s->Place(b, {x, y, 50, 50}, TextSize);
+        icon = new TBitmapRect(b);
+        s->Place(icon, iconRect);
+        connect(b, &QAbstractButton::clicked, this, [this, b] { sbClick(b); });
+        return b;
+    };
+    const QRectF cellIcon(4, 4, 42, 42);
+    sbCell = tool(QStringLiteral("c"), 10, 12, rCell, cellIcon);
+    sbPawn = tool(QStringLiteral("p"), 9, 70, rPawn, {6, 6, 40, 40});
+    sbGoal = tool(QStringLiteral("g"), 10, 128, rGoal, cellIcon);
+    sbStop = tool(QStringLiteral("s"), 10, 188, rStop, cellIcon);
+    sbTurn = tool(QStringLiteral("t"), 10, 248, rTurn, cellIcon);
+    sbButton = tool(QStringLiteral("b"), 10, 308, rButton, cellIcon);
+    sbDoor = tool(QStringLiteral("d"), 10, 368, rDoor, cellIcon);
+    rFocus = new TFocusFrame(LayoutEdit);
+    s->Place(rFocus, {7, 9, 56, 56});
+    pnEdit->hide();
+}
+
+void TVirelMain::BuildCallout() {
+    crInfo = new TCalloutRect(this);
+    lPackInfo = new QLabel(crInfo);
+    lMapInfo = new QLabel(crInfo);
+    for (QLabel* l : {lPackInfo, lMapInfo}) {
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    QFont bold = lPackInfo->font();
+    bold.setBold(true);
+    lPackInfo->setFont(bold);
+    // It belongs to the "Information" button: (-52, 28) from it, hanging over the board.
+    slToolBar->PlaceFloating(crInfo, {414 - 52, 4 + 28, 217, 40});
+    slToolBar->Place(lPackInfo, {6, 16, InfoTextWidth, 17}, TextSize);
+    slToolBar->Place(lMapInfo, {6, 33, InfoTextWidth, 17}, TextSize);
+    connect(crInfo, &TCalloutRect::Clicked, this, [this] { crInfoClick(); });
+    crInfo->hide();
+}
+
+QPixmap TVirelMain::Picture(const TImageList& List, int Index, int Size) const {
+    return List.Bitmap(Index, QSize(Size, Size), devicePixelRatioF());
+}
+
+void TVirelMain::FetchSizedIcons() {
+    const int g = CellSize >= 68 ? 64 : 32;
+    rFast->SetBitmap(Picture(Images::Glyph(), Images::giFast, g));
+    rSlow->SetBitmap(Picture(Images::Glyph(), Images::giSlow, g));
+    const TImageList& cells = Images::Cell();
+    rNew->SetBitmap(Picture(cells, Images::ciVoid, CellSize));
+    rCell->SetBitmap(Picture(cells, Images::ciWallVoid, CellSize));
+    rGoal->SetBitmap(Picture(cells, Images::ciGoal, CellSize));
+    rStop->SetBitmap(Picture(cells, Images::ciStop, CellSize));
+    rTurn->SetBitmap(Picture(cells, Images::ciTurnA, CellSize));
+    rButton->SetBitmap(Picture(cells, Images::ciButton, CellSize));
+    rDoor->SetBitmap(Picture(cells, Images::ciDoorDown, CellSize));
+}
+
+void TVirelMain::PlaceChildren(const TCellMetrics& Metrics) {
+    const int w = width(), h = height();
+    slToolBar->setGeometry(0, 0, w, Metrics.ToolBarHeight);
+    const int below = std::max(0, h - Metrics.ToolBarHeight);
+    slPlay->setGeometry(std::max(0, w - Metrics.PlayWidth), Metrics.ToolBarHeight,
+                        std::min(w, Metrics.PlayWidth), below);
+    pbBoard->setGeometry(0, Metrics.ToolBarHeight, std::max(0, w - Metrics.PlayWidth), below);
+    crInfo->raise();
+}
+
+void TVirelMain::FormResize() {
+    if (CellSize <= 0) return;
+    Geometry.Metrics.CellSize = CellSize;
+    Geometry.Initialized = Initialized;
+    Geometry.Resize(size());
+    if (Geometry.TooSmall) {
+        const QRect outer = frameGeometry();
+        if (outer.width() < MinWindowWidth || outer.height() < MinWindowHeight) {
+            const QSize frame = outer.size() - size();
+            resize(std::max(outer.width(), MinWindowWidth) - frame.width(),
+                   std::max(outer.height(), MinWindowHeight) - frame.height());
+        }
+        return;
+    }
+    const TCellMetrics& m = Geometry.Metrics;
+    if (Geometry.Recomputed) {
+        CellSize = m.CellSize;
+        ScaleFactor = m.ScaleFactor;
+        PawnSize = m.PawnSize;
+        PawnDelta = m.PawnDelta;
+        RisedSize = m.RisedSize;
+        WallDelta = m.WallDelta;
+        tbSpeedChange();
+    }
+    // The panels follow the window on every resize, whatever the cell size did.
+    PlaceChildren(Geometry.Metrics);
+    if (Geometry.Recomputed) {
+        FetchSizedIcons();
+        Initialized = true;
+    }
+    if (Geometry.BordersChanged) {
+        BorderX = Geometry.BorderX;
+        BorderY = Geometry.BorderY;
+        pbBoard->update();
+    }
+    PanelScaleY = Geometry.Aspect;
+    for (QWidget* w : {LayoutEdit, static_cast<QWidget*>(rFast), static_cast<QWidget*>(rSlow)})
+        slPlay->SetScaleY(w, PanelScaleY);
+}
+
+bool TVirelMain::InfoVisible() const {
+    return !crInfo->isHidden();
+}
+
+void TVirelMain::ToggleEditMode() {
+    int glyph, size;
+    if (EditMode) {
+        EditMode = false;
+        btEditPlay->setText(QStringLiteral("&Editer"));
+        glyph = Images::giEdit;
+        size = CellSize >= 92 ? 76 : 46;
+        pbBoard->setCursor(Qt::PointingHandCursor);
+        btSave->setEnabled(false);
+    } else {
+        EditMode = true;
+        btEditPlay->setText(QStringLiteral("&Jouer"));
+        glyph = Images::giPlay;
+        size = CellSize >= 88 ? 88 : 44;
+        pbBoard->setCursor(Qt::ArrowCursor);
+        btSave->setEnabled(Changed > 0);
+        Play.SelectPawn(0);
+    }
+    btSaveAs->setEnabled(EditMode);
+    rEditPlay->SetBitmap(Picture(Images::Glyph(), glyph, size));
+    pnEdit->setVisible(EditMode);
+}
+
+void TVirelMain::btEditPlayClick() {
+    if (EditMode) {
+        crInfo->hide();
+        StartPlay();
+        InvalidateBoard();
+    } else {
+        btReplayClick();
+    }
+    ToggleEditMode();
+}
+
+void TVirelMain::btInfoClick() {
+    if (!btInfo->isEnabled()) return;
+    if (InfoVisible()) {
+        crInfo->hide();
+        return;
+    }
+    const QString packText = LoadedMap < 0 ? CurPack.Info : QString();
+    const QString mapText = Play.CurMap.Info;
+    lPackInfo->setText(packText);
+    lMapInfo->setText(mapText);
+    const double packHeight = packText.isEmpty() ? 0 : WrappedHeight(packText, true);
+    const double mapHeight = mapText.isEmpty() ? 0 : WrappedHeight(mapText, false);
+    double h;
+    if (packText.isEmpty()) {
+        lPackInfo->hide();
+        h = mapHeight;
+    } else {
+        lPackInfo->show();
+        h = packHeight + mapHeight;
+    }
+    slToolBar->SetDesignRect(lPackInfo, {6, 16, InfoTextWidth, packHeight});
+    slToolBar->SetDesignRect(lMapInfo, {6, 16 + packHeight, InfoTextWidth, mapHeight});
+    QRectF r = slToolBar->DesignRect(crInfo);
+    r.setHeight(h + 20);
+    slToolBar->SetDesignRect(crInfo, r);
+    crInfo->show();
+    crInfo->raise();
+}
+
+void TVirelMain::crInfoClick() {
+    crInfo->hide();
+}
+
+void TVirelMain::FormMouseDown() {
+    crInfo->hide();
+}

@@ -1,0 +1,309 @@
+// The main window's life: creating its controls, showing the first map, and the document it holds
+// (which map is shown, where it came from, the caption that says so).
+#include "Virelune1.h"
+
+#include "AboutUnit.h"
+#include "BitmapRect.h"
+#include "Callout.h"
+#include "CenterForm.h"
+#include "Examples.h"
+#include "ImageList.h"
+#include "MessageUnit.h"
+#include "PackUnit.h"
+#include "RoundButton.h"
+#include "ScaledLayout.h"
+#include "Verify.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+TVirelMain* VirelMain = nullptr;
+
+namespace {
+const QString CaptionSeparator = QStringLiteral("  \u25CF  ");
+const QString NewMapTitle = QStringLiteral("Nouveau tableau");
+
+// A file name relative to the game's folder without its extension (its folder stays).
+QString WithoutExtension(const QString& Name) {
+    const int dot = Name.lastIndexOf(u'.');
+    const int sep = std::max(Name.lastIndexOf(u'/'), Name.lastIndexOf(u'\\'));
+    return dot > sep ? Name.left(dot) : Name;
+}
+
+// A title as a menu shows it: an ampersand is a letter, not an accelerator.
+QString MenuText(const QString& Title) {
+    QString t = Title;
+    return t.replace(u'&', QStringLiteral("&&"));
+}
+} // namespace
+
+TVirelMain::TVirelMain() : QWidget(nullptr) {
+    VirelMain = this;
+    setWindowTitle(QStringLiteral("Virelune"));
+    QPalette fill = palette();
+    fill.setColor(QPalette::Window, QColor::fromRgba(0xFFD7E8F8));
+    setPalette(fill);
+    setAutoFillBackground(true);
+    setWindowIcon(QIcon(Images::Emblem().Bitmap(0, QSize(64, 64))));
+    resize(764, 556);
+
+    Play.Listener = this;
+    tAnimate = new QTimer(this);
+    connect(tAnimate, &QTimer::timeout, this, [this] { tAnimateTimer(); });
+    tUndo = new QTimer(this);
+    tUndo->setInterval(350);
+    connect(tUndo, &QTimer::timeout, this, [this] { Undo(); });
+
+    slToolBar = new TScaledLayout(QSizeF(ToolBarDesignWidth, ToolBarDesignHeight), this);
+    pbBoard = new TBoardBox(this, this);
+    slPlay = new TScaledLayout(QSizeF(PlayDesignWidth, PlayDesignHeight), this);
+    BuildToolBar();
+    BuildPlayPanel();
+    BuildEditPanel();
+    BuildCallout();
+    pmLoad = new QMenu(this);
+    pmPack = new QMenu(this);
+    pbBoard->setCursor(Qt::PointingHandCursor);
+    btSave->setEnabled(false);
+    btSaveAs->setEnabled(false);
+    btUndo->setEnabled(false);
+    btReplay->setEnabled(false);
+    btSolution->setEnabled(false);
+    PlaceChildren(CellMetrics(56));
+    SetMainWindow(this, &ScaleFactor);
+    FormCreate();
+}
+
+TVirelMain::~TVirelMain() {
+    Play.Listener = nullptr;
+    SetMainWindow(nullptr, nullptr);
+    if (VirelMain == this) VirelMain = nullptr;
+}
+
+void TVirelMain::FormCreate() {
+    Initialized = false;
+    ScaleFactor = 1.0f;
+    CellSize = 0;
+    for (int n = 1; n <= ExampleCount; ++n) {
+        QAction* item = pmLoad->addAction(MenuText(ExampleMap(n).Title));
+        item->setObjectName(QStringLiteral("mnMap%1").arg(n));
+        item->setData(n);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(n); });
+    }
+    // The window's placement from the settings file comes with the settings.
+}
+
+void TVirelMain::FormShow() {
+    AnimationMode = 0;
+    sbCell->setChecked(true);
+    CellSize = 56;
+    const TImageList& menu = Images::Menu();
+    rPawn->SetBitmap(Picture(Images::Pawn(), Images::piPawnG, 104));
+    rLoad->SetBitmap(Picture(menu, Images::miLoad, 92));
+    rSaveAs->SetBitmap(Picture(menu, Images::miSaveAs, 92));
+    rInfo->SetBitmap(Picture(menu, Images::miInfo, 92));
+    rAbout->SetBitmap(Picture(menu, Images::miAbout, 92));
+    rPack->SetBitmap(Picture(menu, Images::miPack, 96));
+    const TImageList& own = Images::Buttons();
+    rSave->SetBitmap(Picture(own, Images::biSave, 92));
+    rUndo->SetBitmap(Picture(own, Images::biUndo, 80));
+    rReplay->SetBitmap(Picture(own, Images::biReplay, 80));
+    rHelp->SetBitmap(Picture(own, Images::biHelp, 80));
+    rSolution->SetBitmap(Picture(own, Images::biSolution, 96));
+    if (!Initialized) FormResize();
+
+    // Until the settings are read, the game opens on the first example, in play mode.
+    EditMode = true;
+    ToggleEditMode();
+    LoadedMap = 1;
+    FileName.clear();
+    ShowMap(ExampleMap(1));
+}
+
+int TVirelMain::ShowMsg(const QString& Msg, TMsgType DlgType) {
+    if (Messenger) return Messenger->ShowMsg(Msg, DlgType);
+    if (MessageForm) return MessageForm->ShowMsg(Msg, DlgType);
+    return mrCancel;
+}
+
+void TVirelMain::UpdateCaption(bool InPack) {
+    const TMap& map = Play.CurMap;
+    QString t = map.Title;
+    if (t.isEmpty()) t = FileName.isEmpty() ? NewMapTitle : WithoutExtension(FileName);
+    if (InPack)
+        t = (CurPack.Title.isEmpty() ? WithoutExtension(PackFileName) : CurPack.Title) +
+            CaptionSeparator + t;
+    setWindowTitle(QStringLiteral("Virelune") + CaptionSeparator + t);
+    btInfo->setEnabled(!map.Info.isEmpty() || (InPack && !CurPack.Info.isEmpty()));
+    btHelp->setEnabled(!map.Help.isEmpty());
+}
+
+void TVirelMain::SetChanged(int Value) {
+    Changed = Value;
+    btSave->setEnabled(Changed > 0 && EditMode);
+    btSaveAs->setEnabled(EditMode);
+    if (Changed == 1) {
+        Play.CurMap.ID.clear();
+        if (LoadedMap != 0)
+            DetachMap();
+        else
+            Play.SetSolution(QString());
+    }
+}
+
+void TVirelMain::DetachMap() {
+    LoadedMap = 0;
+    FileName.clear();
+    CheckLoadedMenuItem();
+    Play.SetSolution(QString());
+    TMap& map = Play.CurMap;
+    map.ID.clear();
+    map.Title.clear();
+    map.Info.clear();
+    map.Help.clear();
+    UpdateCaption(false);
+}
+
+void TVirelMain::CheckLoadedMenuItem() {
+    const auto check = [](QMenu* menu, int item) {
+        const auto actions = menu->actions();
+        for (int i = 0; i < actions.size(); ++i) actions[i]->setChecked(i + 1 == item);
+    };
+    check(pmLoad, LoadedMap > 0 ? LoadedMap : 0);
+    check(pmPack, LoadedMap < 0 ? -LoadedMap : 0);
+}
+
+void TVirelMain::StartPlay() {
+    if (LoadedMap == 0) Verify(Play.CurMap, QString(), *this);
+    Play.ResetPlay(true);
+}
+
+void TVirelMain::ShowMap(const TMap& Map) {
+    const TMap copy = Map; // Map may be CurMap itself or a record that a message could change
+    CheckLoadedMenuItem();
+    TMap& cur = Play.CurMap;
+    cur.ID = copy.ID;
+    cur.Title = copy.Title;
+    cur.Info = copy.Info;
+    cur.Help = copy.Help;
+    UpdateCaption(LoadedMap < 0);
+    cur.PawnNb = std::clamp(copy.PawnNb, 0, MaxPawns);
+    for (int i = 0; i < cur.PawnNb; ++i) cur.PawnPos[size_t(i)] = copy.PawnPos[size_t(i)];
+    cur.Board = copy.Board;
+    Play.SetSolution(copy.Solution);
+    SetChanged(0);
+    if (!EditMode) {
+        StartPlay();
+        crInfo->hide();
+        if (btInfo->isEnabled()) btInfoClick();
+    }
+    InvalidateBoard();
+}
+
+void TVirelMain::btLoadClick() {
+    crInfo->hide();
+    // Choosing a file comes with the load and save dialog.
+}
+
+void TVirelMain::btLoadPopupClick() {
+    crInfo->hide();
+    pmLoad->popup(btLoad->mapToGlobal(QPoint(0, btLoad->height())));
+}
+
+void TVirelMain::mnLoadClick(int Tag) {
+    // Asking to keep unsaved edits comes with the document commands.
+    if (Tag < 0 && -Tag > int(CurPack.MapNb)) return;
+    LoadedMap = Tag;
+    FileName.clear();
+    ShowMap(Tag > 0 ? ExampleMap(Tag) : CurPack.Maps[size_t(-Tag - 1)]);
+}
+
+void TVirelMain::btSaveClick() {
+    if (!btSave->isEnabled()) return;
+    crInfo->hide();
+}
+
+void TVirelMain::btSaveAsClick() {
+    if (!btSaveAs->isEnabled()) return;
+    crInfo->hide();
+}
+
+void TVirelMain::btPackClick() {
+    crInfo->hide();
+    if (!PackForm) return;
+    CenterForm(PackForm, PackForm->Layout);
+    PackForm->exec();
+}
+
+void TVirelMain::btPackPopupClick() {
+    crInfo->hide();
+    if (!btPackPopup->isEnabled()) return;
+    pmPack->popup(btPack->mapToGlobal(QPoint(0, btPack->height())));
+}
+
+void TVirelMain::btAboutClick() {
+    if (!AboutForm) return;
+    CenterForm(AboutForm, AboutForm->Layout);
+    AboutForm->exec();
+}
+
+void TVirelMain::showEvent(QShowEvent* Event) {
+    QWidget::showEvent(Event);
+    if (!Shown) {
+        Shown = true;
+        FormShow();
+    }
+}
+
+void TVirelMain::resizeEvent(QResizeEvent* Event) {
+    QWidget::resizeEvent(Event);
+    FormResize();
+}
+
+void TVirelMain::keyPressEvent(QKeyEvent* Event) {
+    FormKeyDown(Event);
+}
+
+void TVirelMain::mousePressEvent(QMouseEvent* Event) {
+    FormMouseDown();
+    QWidget::mousePressEvent(Event);
+}
+
+void TVirelMain::closeEvent(QCloseEvent* Event) {
+    // Offering to save and writing the settings come with the document commands.
+    SetAnimationMode(0);
+    Event->accept();
+}
+
+// --- What the rules report ---
+
+void TVirelMain::CellChanged(int x, int y) {
+    InvalidateCell(x, y);
+}
+
+void TVirelMain::SelectionChanged(int OldIndex, int NewIndex) {
+    if (OldIndex > 0) InvalidatePawn(OldIndex);
+    if (NewIndex > 0) InvalidatePawn(NewIndex);
+}
+
+void TVirelMain::BoardChanged() {
+    InvalidateBoard();
+}
+
+void TVirelMain::MoveCountChanged(int MoveCount) {
+    lbCount->setText(QString::asprintf("%.3u", unsigned(std::max(0, MoveCount))));
+    btUndo->setEnabled(MoveCount > 0);
+    btReplay->setEnabled(MoveCount > 0);
+}
+
+void TVirelMain::SolutionChanged(const QString& Solution) {
+    btSolution->setEnabled(!Solution.isEmpty());
+    lSolutionCount->setText(Solution.isEmpty()
+                                ? QStringLiteral("(?)")
+                                : QStringLiteral("(%1 coups)").arg(Solution.size() / 2));
+}

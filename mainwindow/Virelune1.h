@@ -1,0 +1,251 @@
+// The game's main window: toolbar, board and side panel, the map shown and the game being played.
+#pragma once
+
+#include "Geometry.h"
+#include "Messages.h"
+#include "Play.h"
+#include "Types.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QMenu;
+class QPropertyAnimation;
+class QSizeGrip;
+class QSlider;
+class QTimer;
+class QButtonGroup;
+class TBitmapRect;
+class TCalloutRect;
+class TRoundButton;
+class TScaledLayout;
+class TMessenger;
+
+// The paint box of the board: hands its paint, press and move events to the main window.
+class TBoardBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TBoardBox(class TVirelMain* Owner, QWidget* Parent);
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+
+private:
+    TVirelMain* Owner;
+};
+
+class TVirelMain : public QWidget, private TPlayListener, private TMessenger {
+    Q_OBJECT
+public:
+    TVirelMain();
+    ~TVirelMain() override;
+
+    // CellSize / 56; the dialogs size themselves by it.
+    float ScaleFactor = 1.0f;
+
+    // --- The game ---
+    TPlay Play; // CurMap, PawnIndex and the record of moves
+    TPack CurPack;
+    int LoadedMap = 0; // 1..10 an example, 0 a map file or a new map, -k map k of CurPack
+    QString FileName;
+    QString PackFileName;
+    bool EditMode = false;
+    int Changed = 0;
+    // Where messages go; the message dialog unless a test says otherwise.
+    TMessenger* Messenger = nullptr;
+
+    // --- Geometry (logical pixels) ---
+    int CellSize = 0;
+    int PawnSize = 0;
+    int PawnDelta = 0;
+    int RisedSize = 0;
+    int WallDelta = 0;
+    int BorderX = 0;
+    int BorderY = 0;
+    bool Initialized = false;
+    double PanelScaleY = 1.0; // vertical scale of the palette and speed icons
+
+    // --- Animation (filled in by the move driver) ---
+    int AnimationMode = 0; // 0 idle, 1 one move, 2 playback, 3 playback pausing
+    bool AnimationStart = false;
+    int AnimPawnX = 0; // top-left corner of the moving pawn's cell square, board coordinates
+    int AnimPawnY = 0;
+    int Step = 0; // pixels per tick
+    QTimer* tAnimate;
+    QTimer* tUndo;
+
+    // --- Controls ---
+    TScaledLayout* slToolBar;
+    TScaledLayout* slPlay;
+    TBoardBox* pbBoard;
+
+    TRoundButton* btLoad;
+    TRoundButton* btLoadPopup;
+    TRoundButton* btSave;
+    TRoundButton* btSaveAs;
+    TRoundButton* btPack;
+    TRoundButton* btPackPopup;
+    TRoundButton* btInfo;
+    TRoundButton* btAbout;
+    TRoundButton* btEditPlay;
+    TBitmapRect* rLoad;
+    TBitmapRect* rSave;
+    TBitmapRect* rSaveAs;
+    TBitmapRect* rPack;
+    TBitmapRect* rInfo;
+    TBitmapRect* rAbout;
+    TBitmapRect* rEditPlay;
+    QMenu* pmLoad;
+    QMenu* pmPack;
+
+    QLabel* lbCount;
+    QSlider* tbSpeed;
+    TBitmapRect* rFast;
+    TBitmapRect* rSlow;
+    TRoundButton* btUndo;
+    TRoundButton* btReplay;
+    TRoundButton* btHelp;
+    TRoundButton* btSolution;
+    TBitmapRect* rUndo;
+    TBitmapRect* rReplay;
+    TBitmapRect* rHelp;
+    TBitmapRect* rSolution;
+    QLabel* lSolution;
+    QLabel* lSolutionCount;
+    QPropertyAnimation* SolutionRotAnimation;
+    QSizeGrip* SizeGrip;
+
+    QWidget* pnEdit;
+    TRoundButton* btNew;
+    TBitmapRect* rNew;
+    QWidget* LayoutEdit;
+    TRoundButton* sbCell;
+    TRoundButton* sbPawn;
+    TRoundButton* sbGoal;
+    TRoundButton* sbStop;
+    TRoundButton* sbTurn;
+    TRoundButton* sbButton;
+    TRoundButton* sbDoor;
+    TBitmapRect* rCell;
+    TBitmapRect* rPawn;
+    TBitmapRect* rGoal;
+    TBitmapRect* rStop;
+    TBitmapRect* rTurn;
+    TBitmapRect* rButton;
+    TBitmapRect* rDoor;
+    QWidget* rFocus;
+    QButtonGroup* PaletteGroup;
+
+    TCalloutRect* crInfo;
+    QLabel* lPackInfo;
+    QLabel* lMapInfo;
+
+    // --- Lifecycle and document (Virelune1.cpp) ---
+    void FormCreate();
+    void FormShow();
+    void ShowMap(const TMap& Map);
+    void UpdateCaption(bool InPack);
+    void SetChanged(int Value);
+    void CheckLoadedMenuItem();
+    void btLoadClick();
+    void btLoadPopupClick();
+    void mnLoadClick(int Tag);
+    void btSaveClick();
+    void btSaveAsClick();
+    void btPackClick();
+    void btPackPopupClick();
+    void btAboutClick();
+    void DetachMap();
+    // Starts play on the current map, checking it first when it is the player's own.
+    void StartPlay();
+    // Shows a message through Messenger, else the message dialog.
+    int ShowMsg(const QString& Msg, TMsgType DlgType) override;
+
+    // --- Geometry and drawing (Layout.cpp, BoardPaint.cpp) ---
+    void FormResize();
+    // Draws the board; Pending is the region waiting to be repainted, in board-box coordinates.
+    void pbBoardPaint(QPainter& Canvas, const QRegion& Pending);
+    void InvalidateBoard();
+    void InvalidateCell(int Col, int Row);
+    void InvalidatePawn(int Index);
+    // The rectangles those three ask to repaint, in board-box coordinates.
+    QRect BoardRect() const;
+    QRect CellRect(int Col, int Row) const;
+    QRect PawnRect(int Index) const;
+    // How the last paint went: true when only the cells under one rectangle and the moving pawn
+    // were drawn.
+    bool LastPaintPartial = false;
+    int FullPaints = 0;
+    int PartialPaints = 0;
+
+    // --- Layout, mode switch and callout (Layout.cpp) ---
+    void ToggleEditMode();
+    void btEditPlayClick();
+    void btInfoClick();
+    void crInfoClick();
+    void FormMouseDown();
+    bool InfoVisible() const;
+
+    // --- Play input and the animation (next to come) ---
+    void pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
+                          bool DoubleClick);
+    void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
+    void FormKeyDown(QKeyEvent* Event);
+    void tbSpeedChange();
+    void rFastClick();
+    void rSlowClick();
+    void btUndoClick();
+    void btReplayClick();
+    void btHelpClick();
+    void btSolutionClick();
+    void btNewClick();
+    void sbClick(TRoundButton* Tool);
+    void tAnimateTimer();
+    void Undo();
+    void SetAnimationMode(int Mode);
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    // TPlayListener: the rules say what changed, the window asks for the repaint.
+    void CellChanged(int x, int y) override;
+    void SelectionChanged(int OldIndex, int NewIndex) override;
+    void BoardChanged() override;
+    void MoveCountChanged(int MoveCount) override;
+    void SolutionChanged(const QString& Solution) override;
+
+    void BuildToolBar();
+    void BuildPlayPanel();
+    void BuildEditPanel();
+    void BuildCallout();
+    void PlaceChildren(const TCellMetrics& Metrics);
+    void FetchIcons();
+    void FetchSizedIcons();
+    QPixmap Picture(const class TImageList& List, int Index, int Size) const;
+
+    // The board's pictures at the current cell size and pixel ratio.
+    struct TBoardPictures {
+        int CellSize = 0;
+        qreal Ratio = 0;
+        std::array<QPixmap, 8> Cell;
+        std::array<QPixmap, 2> Rised;
+        std::array<QPixmap, 2> Pawn;
+    };
+    const TBoardPictures& BoardPictures();
+    void PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int Row1);
+
+    TBoardPictures Pictures;
+    TBoardGeometry Geometry;
+    bool Shown = false;
+};
+
+extern TVirelMain* VirelMain;

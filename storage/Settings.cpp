@@ -1,0 +1,242 @@
+// Reads and writes the settings file through a small INI store that keeps what it does not know.
+#include "Settings.h"
+
+#include "GameFolder.h"
+#include "MapFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString SectionName(const QString& Line) {
+    const QString t = Line.trimmed();
+    if (t.size() < 2 || !t.startsWith(QLatin1Char('[')) || !t.endsWith(QLatin1Char(']'))) return {};
+    return t.mid(1, t.size() - 2).trimmed();
+}
+
+bool IsSectionLine(const QString& Line) {
+    const QString t = Line.trimmed();
+    return t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'));
+}
+
+// A value goes on one line: a line break in it would open a new key.
+QString OneLineValue(const QString& Value) {
+    QString v = Value;
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
+}
+
+const QString Window = QStringLiteral("Window");
+const QString Param = QStringLiteral("Param");
+const QString MapSection = QStringLiteral("Map");
+const QString PlaySection = QStringLiteral("Play");
+
+} // namespace
+
+bool TIniStore::Load(const QString& Path, QString* ErrorText) {
+    Lines.clear();
+    if (!QFileInfo::exists(Path)) return true;
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ErrorText) *ErrorText = file.errorString();
+        return false;
+    }
+    LoadText(file.readAll());
+    return true;
+}
+
+void TIniStore::LoadText(const QByteArray& Text) {
+    Lines.clear();
+    const QString text = QString::fromUtf8(Text);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        Lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) Lines << text.mid(start);
+}
+
+QByteArray TIniStore::Text() const {
+    QByteArray out;
+    for (const QString& line : Lines) {
+        out += line.toUtf8();
+        out += "\n";
+    }
+    return out;
+}
+
+qsizetype TIniStore::FindSection(const QString& Section) const {
+    for (qsizetype i = 0; i < Lines.size(); ++i)
+        if (IsSectionLine(Lines[i]) &&
+            SectionName(Lines[i]).compare(Section, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+qsizetype TIniStore::FindKey(const QString& Section, const QString& Key) const {
+    const qsizetype s = FindSection(Section);
+    if (s < 0) return -1;
+    for (qsizetype i = s + 1; i < Lines.size() && !IsSectionLine(Lines[i]); ++i) {
+        const qsizetype eq = Lines[i].indexOf(QLatin1Char('='));
+        if (eq > 0 && Lines[i].left(eq).trimmed().compare(Key, Qt::CaseInsensitive) == 0) return i;
+    }
+    return -1;
+}
+
+bool TIniStore::HasKey(const QString& Section, const QString& Key) const {
+    return FindKey(Section, Key) >= 0;
+}
+
+QString TIniStore::ReadString(const QString& Section, const QString& Key,
+                              const QString& Default) const {
+    const qsizetype i = FindKey(Section, Key);
+    if (i < 0) return Default;
+    return Lines[i].mid(Lines[i].indexOf(QLatin1Char('=')) + 1).trimmed();
+}
+
+int TIniStore::ReadInteger(const QString& Section, const QString& Key, int Default) const {
+    const QString text = ReadString(Section, Key, QString());
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    return ok ? v : Default;
+}
+
+bool TIniStore::ReadBool(const QString& Section, const QString& Key, bool Default) const {
+    return ReadInteger(Section, Key, Default ? 1 : 0) != 0;
+}
+
+void TIniStore::WriteString(const QString& Section, const QString& Key, const QString& Value) {
+    const QString line = Key + QLatin1Char('=') + OneLineValue(Value);
+    const qsizetype k = FindKey(Section, Key);
+    if (k >= 0) {
+        Lines[k] = line;
+        return;
+    }
+    const qsizetype s = FindSection(Section);
+    if (s < 0) {
+        if (!Lines.isEmpty() && !Lines.last().trimmed().isEmpty()) Lines << QString();
+        Lines << QLatin1Char('[') + Section + QLatin1Char(']') << line;
+        return;
+    }
+    // After the section's last non-blank line, so a blank line before the next section stays.
+    qsizetype at = s + 1;
+    for (qsizetype i = s + 1; i < Lines.size() && !IsSectionLine(Lines[i]); ++i)
+        if (!Lines[i].trimmed().isEmpty()) at = i + 1;
+    Lines.insert(at, line);
+}
+
+void TIniStore::WriteInteger(const QString& Section, const QString& Key, int Value) {
+    WriteString(Section, Key, QString::number(Value));
+}
+
+void TIniStore::WriteBool(const QString& Section, const QString& Key, bool Value) {
+    WriteString(Section, Key, Value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool TIniStore::Save(const QString& Path, TMessenger& Messenger) const {
+    return SaveFileAtomically(Path, Text(), Messenger);
+}
+
+QString SettingsFilePath() {
+    QString name = QStringLiteral("Virelune");
+    if (QCoreApplication::instance())
+        name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return GamePath(name + QStringLiteral(".ini"));
+}
+
+TSettings ReadSettings(const QString& Path) {
+    TIniStore ini;
+    ini.Load(Path);
+    return ReadSettings(ini);
+}
+
+TSettings ReadSettings(const TIniStore& Ini) {
+    TSettings s;
+    s.Width = Ini.ReadInteger(Window, QStringLiteral("Width"), 0);
+    s.Height = Ini.ReadInteger(Window, QStringLiteral("Height"), 0);
+    bool ok = false;
+    const int top = Ini.ReadString(Window, QStringLiteral("Top"), QString()).toInt(&ok, 10);
+    if (ok) s.Top = top;
+    const int left = Ini.ReadString(Window, QStringLiteral("Left"), QString()).toInt(&ok, 10);
+    if (ok) s.Left = left;
+    s.Speed = Ini.ReadInteger(Param, QStringLiteral("Speed"), 2);
+    s.EditMode = Ini.ReadBool(Param, QStringLiteral("EditMode"), false);
+    s.LoadedMap = Ini.ReadInteger(MapSection, QStringLiteral("LoadedMap"), 1);
+    s.FileName = Ini.ReadString(MapSection, QStringLiteral("FileName"), QString());
+    TSavedGame& g = s.Game;
+    g.MoveCount = Ini.ReadInteger(PlaySection, QStringLiteral("MoveCount"), 0);
+    g.ID = Ini.ReadString(PlaySection, QStringLiteral("ID"), QString());
+    g.PawnIndex = Ini.ReadInteger(PlaySection, QStringLiteral("PawnIndex"), 1);
+    g.PawnPos = Ini.ReadString(PlaySection, QStringLiteral("PawnPos"), QString());
+    g.PawnMoveStack = Ini.ReadString(PlaySection, QStringLiteral("PawnMoveStack"), QString());
+    g.SolutionStack = Ini.ReadString(PlaySection, QStringLiteral("SolutionStack"), QString());
+    g.DoorStateStack = Ini.ReadString(PlaySection, QStringLiteral("DoorStateStack"), QString());
+    return s;
+}
+
+bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame,
+                   TMessenger& Messenger) {
+    TIniStore ini;
+    QString error;
+    if (!ini.Load(Path, &error)) {
+        Messenger.ShowMsg(WriteErrorText(Path, error), mtError);
+        return false;
+    }
+    if (Settings.Width >= 0) {
+        ini.WriteInteger(Window, QStringLiteral("Height"), Settings.Height);
+        ini.WriteInteger(Window, QStringLiteral("Top"), Settings.Top.value_or(0));
+        ini.WriteInteger(Window, QStringLiteral("Left"), Settings.Left.value_or(0));
+    }
+    ini.WriteInteger(Window, QStringLiteral("Width"), Settings.Width);
+    ini.WriteInteger(Param, QStringLiteral("Speed"), Settings.Speed);
+    ini.WriteBool(Param, QStringLiteral("EditMode"), Settings.EditMode);
+    int loadedMap = Settings.LoadedMap;
+    if (loadedMap <= 0) {
+        if (Settings.FileName.isEmpty()) loadedMap = 1;
+        ini.WriteString(MapSection, QStringLiteral("FileName"), Settings.FileName);
+    }
+    ini.WriteInteger(MapSection, QStringLiteral("LoadedMap"), loadedMap);
+    const TSavedGame& g = Settings.Game;
+    ini.WriteInteger(PlaySection, QStringLiteral("MoveCount"), g.MoveCount);
+    if (SaveGame) {
+        ini.WriteString(PlaySection, QStringLiteral("ID"), g.ID);
+        ini.WriteInteger(PlaySection, QStringLiteral("PawnIndex"), g.PawnIndex);
+        ini.WriteString(PlaySection, QStringLiteral("PawnPos"), g.PawnPos);
+        ini.WriteString(PlaySection, QStringLiteral("PawnMoveStack"), g.PawnMoveStack);
+        ini.WriteString(PlaySection, QStringLiteral("SolutionStack"), g.SolutionStack);
+        ini.WriteString(PlaySection, QStringLiteral("DoorStateStack"), g.DoorStateStack);
+    }
+    return ini.Save(Path, Messenger);
+}
+
+TPlacement WindowPlacement(const QSize& Screen, const QRect& Current, const TSettings& Stored) {
+    TPlacement p;
+    int w = Stored.Width;
+    int l = Current.left(), t = Current.top(), h = 0;
+    if (w < 0) {
+        p.Maximized = true;
+        w = 0;
+    } else if (w > 0) {
+        l = Stored.Left.value_or(Current.left());
+        t = Stored.Top.value_or(Current.top());
+        h = Stored.Height;
+    }
+    if (w == 0 || w > Screen.width()) {
+        w = Screen.width() / 2;
+        l = w / 2;
+        t = Screen.height() / 4;
+        h = Current.width() > 0 ? int(qint64(Current.height()) * w / Current.width()) : 0;
+    }
+    if (w < 640 || h < 512) {
+        w = 640;
+        h = 512;
+    }
+    p.Rect = QRect(l, t, w, h);
+    return p;
+}

@@ -1,0 +1,87 @@
+// The settings file: a small INI store, the game's keys with their defaults, and where the
+// window opens.
+#pragma once
+
+#include "Messages.h"
+#include "SavedGame.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// An INI file held as its lines. Reading gives trimmed values and the caller's default for a
+// missing key or an unreadable integer; writing changes or adds one line and keeps every other
+// line of the file, so keys this game does not write survive. Sections and keys are matched
+// without regard to case.
+class TIniStore {
+public:
+    // A missing file is an empty store; false only when an existing file cannot be read.
+    bool Load(const QString& Path, QString* ErrorText = nullptr);
+    void LoadText(const QByteArray& Text);
+    QByteArray Text() const;
+
+    bool HasKey(const QString& Section, const QString& Key) const;
+    QString ReadString(const QString& Section, const QString& Key, const QString& Default) const;
+    // A decimal integer, optionally signed; anything else gives Default.
+    int ReadInteger(const QString& Section, const QString& Key, int Default) const;
+    // Any non-zero integer is true.
+    bool ReadBool(const QString& Section, const QString& Key, bool Default) const;
+
+    void WriteString(const QString& Section, const QString& Key, const QString& Value);
+    void WriteInteger(const QString& Section, const QString& Key, int Value);
+    void WriteBool(const QString& Section, const QString& Key, bool Value);
+
+    // Writes the whole file in one step; on failure shows the write error and returns false.
+    bool Save(const QString& Path, TMessenger& Messenger) const;
+
+private:
+    // Index of the section's header line, or -1.
+    qsizetype FindSection(const QString& Section) const;
+    // Index of the key's line within its section, or -1.
+    qsizetype FindKey(const QString& Section, const QString& Key) const;
+    QStringList Lines;
+};
+
+// Everything the settings file holds, with the values a missing key gives.
+struct TSettings {
+    // [Window]
+    int Width = 0; // -1: the window was maximized
+    int Height = 0;
+    std::optional<int> Top;  // none: the window's own top
+    std::optional<int> Left; // none: the window's own left
+    // [Param]
+    int Speed = 2;
+    bool EditMode = false;
+    // [Map]
+    int LoadedMap = 1; // 1 to 10 an example, 0 a map file, -k map k of a pack file
+    QString FileName;  // relative to the game's folder
+    // [Play]
+    TSavedGame Game;
+};
+
+// The executable's name with ".ini", in the game's folder.
+QString SettingsFilePath();
+
+TSettings ReadSettings(const QString& Path);
+TSettings ReadSettings(const TIniStore& Ini);
+
+// Writes the settings at close: Width always and Height, Top, Left only when it is not -1;
+// Speed and EditMode; FileName only when LoadedMap is 0 or below (an empty name is remembered as
+// example 1); LoadedMap; MoveCount; and the other Play keys only when SaveGame is set. Every
+// other key keeps its value. A failure is shown as an error and gives false.
+bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame,
+                   TMessenger& Messenger);
+
+// Where the window opens.
+struct TPlacement {
+    bool Maximized = false;
+    QRect Rect;
+};
+
+// The window's placement from the stored values: Screen is the screen's size, Current the
+// window's bounds as designed. A stored width of 0 or wider than the screen gives half the
+// screen's width, centred, a quarter of its height from the top, in the window's proportions;
+// anything smaller than 640 by 512 becomes 640 by 512.
+TPlacement WindowPlacement(const QSize& Screen, const QRect& Current, const TSettings& Stored);

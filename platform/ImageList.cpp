@@ -18,7 +18,12 @@ static void InitAssets() {
 TImageList::TImageList(const QStringList& Files) {
     InitAssets();
     Renderers.reserve(Files.size());
-    for (const QString& file : Files) Renderers.push_back(std::make_unique<QSvgRenderer>(file));
+    for (const QString& file : Files) {
+        auto renderer = std::make_unique<QSvgRenderer>(file);
+        // A picture asked for in a box of another shape (folder at 54 x 44) is centred.
+        renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+        Renderers.push_back(std::move(renderer));
+    }
 }
 
 TImageList::~TImageList() = default;

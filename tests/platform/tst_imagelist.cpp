@@ -10,6 +10,7 @@ private slots:
     void Renders_data();
     void Renders();
     void CachesPerSizeAndRatio();
+    void KeepsShapeInWideBox();
     void RejectsBadRequests_data();
     void RejectsBadRequests();
 };
@@ -68,6 +69,20 @@ void TstImageList::CachesPerSizeAndRatio() {
     QVERIFY(cells.Bitmap(Images::ciGoal, QSize(56, 56), 2.0).cacheKey() != a.cacheKey());
     QVERIFY(cells.Bitmap(Images::ciGoal, QSize(60, 60)).cacheKey() != a.cacheKey());
     QVERIFY(cells.Bitmap(Images::ciStop, QSize(56, 56)).cacheKey() != a.cacheKey());
+}
+
+// The folder icon asked for at 54 x 44 is drawn square in the middle, with clear sides.
+void TstImageList::KeepsShapeInWideBox() {
+    const QImage image = Images::TreeView().Bitmap(Images::tiFolder, QSize(54, 44)).toImage();
+    QCOMPARE(image.size(), QSize(54, 44));
+    auto columnEmpty = [&](int x) {
+        for (int y = 0; y < image.height(); ++y)
+            if (qAlpha(image.pixel(x, y)) != 0) return false;
+        return true;
+    };
+    QVERIFY(columnEmpty(0));
+    QVERIFY(columnEmpty(53));
+    QVERIFY(!columnEmpty(27));
 }
 
 void TstImageList::RejectsBadRequests_data() {

@@ -8,6 +8,7 @@
 #include "FileChooser.h"
 #include "GameFolder.h"
 #include "ImageList.h"
+#include "LoadSaveDialogUnit.h"
 #include "MapFile.h"
 #include "MessageUnit.h"
 #include "PackEdit.h"
@@ -127,6 +128,8 @@ QString FromMemo(const QPlainTextEdit* Memo) {
 }
 
 } // namespace
+
+TPackForm::TPackForm(QWidget* Parent) : TPackForm(nullptr, nullptr, Parent) {}
 
 TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Parent)
     : QDialog(Parent,
@@ -254,6 +257,11 @@ TMessenger& TPackForm::Messenger() {
     if (Msgr) return *Msgr;
     if (MessageForm) return *MessageForm;
     return silent;
+}
+
+TFileChooser* TPackForm::Chooser() const {
+    if (Files) return Files;
+    return dynamic_cast<TFileChooser*>(LoadSaveForm);
 }
 
 void TPackForm::SetCaption(const QString& Tail) {
@@ -434,8 +442,9 @@ void TPackForm::btLoadClick() {
             return;
         }
     }
-    if (!Files || !Files->Execute(osOpenPack, QString(), QString(), QString())) return;
-    const QString chosen = Files->FileName;
+    TFileChooser* files = Chooser();
+    if (!files || !files->Execute(osOpenPack, QString(), QString(), QString())) return;
+    const QString chosen = files->FileName;
     TPack read;
     if (!ReadMaps(osOpenPack, read, chosen, Messenger())) return;
 
@@ -469,10 +478,11 @@ void TPackForm::btSaveAsClick() {
 }
 
 bool TPackForm::SavePack() {
-    if (!Files) return false;
-    Files->FileName = FileName;
-    if (!Files->Execute(osSavePack, Pack.Title, Pack.Info, QString())) return false;
-    const QString chosen = Files->FileName;
+    TFileChooser* files = Chooser();
+    if (!files) return false;
+    files->FileName = FileName;
+    if (!files->Execute(osSavePack, Pack.Title, Pack.Info, QString())) return false;
+    const QString chosen = files->FileName;
     if (chosen.isEmpty()) return false;
     // Only a clear Yes replaces another file; Escape and the close box keep it.
     if (chosen != FileName && QFileInfo::exists(GamePath(chosen)) &&
@@ -481,7 +491,7 @@ bool TPackForm::SavePack() {
         return false;
 
     QString title, info, help;
-    Files->GetTitleInfoHelp(title, info, help);
+    files->GetTitleInfoHelp(title, info, help);
     TPack saved = Pack;
     saved.Title = title;
     saved.Info = info;
@@ -569,9 +579,10 @@ void TPackForm::btReplaceClick() {
 }
 
 void TPackForm::AddMapFromFile(bool Replace) {
-    if (!Files || !Files->Execute(osOpenMap, QString(), QString(), QString())) return;
+    TFileChooser* files = Chooser();
+    if (!files || !files->Execute(osOpenMap, QString(), QString(), QString())) return;
     TPack read;
-    if (!ReadMaps(osOpenMap, read, Files->FileName, Messenger())) return;
+    if (!ReadMaps(osOpenMap, read, files->FileName, Messenger())) return;
     const TMap m = read.Maps[0];
     const int i = SelectedLine();
     if (Replace && (i < 0 || i >= int(Pack.MapNb))) return;
@@ -635,18 +646,19 @@ void TPackForm::btMoveDownClick() {
 void TPackForm::btExportClick() {
     if (!btExport->isEnabled()) return;
     const int i = SelectedLine();
-    if (!Files || i < 0 || i >= int(Pack.MapNb)) return;
-    Files->FileName.clear();
+    TFileChooser* files = Chooser();
+    if (!files || i < 0 || i >= int(Pack.MapNb)) return;
+    files->FileName.clear();
     TMap m = Pack.Maps[i];
-    if (!Files->Execute(osSaveMap, m.Title, m.Info, m.Help)) return;
-    const QString chosen = Files->FileName;
+    if (!files->Execute(osSaveMap, m.Title, m.Info, m.Help)) return;
+    const QString chosen = files->FileName;
     if (chosen.isEmpty()) return;
     if (QFileInfo::exists(GamePath(chosen)) &&
         Messenger().ShowMsg(chosen + QStringLiteral(" existe déjà,") + QStringLiteral("\r\n") +
                                 QStringLiteral("voulez-vous le remplacer ?"),
                             mtQuestion) != mrYes)
         return;
-    Files->GetTitleInfoHelp(m.Title, m.Info, m.Help);
+    files->GetTitleInfoHelp(m.Title, m.Info, m.Help);
     // The copy gets the texts and the ID; the pack itself is left as it was.
     WriteMapFile(chosen, m, nullptr, Messenger());
 }

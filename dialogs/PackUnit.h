@@ -20,10 +20,10 @@ class TScaledLayout;
 class TPackForm : public QDialog {
     Q_OBJECT
 public:
-    // Messages go to Messenger (the message dialog when none is given); files are chosen
-    // through Chooser, the load and save dialog in the game.
-    explicit TPackForm(TMessenger* Messenger = nullptr, TFileChooser* Chooser = nullptr,
-                       QWidget* Parent = nullptr);
+    // Messages go to the message dialog and files are chosen in the load and save dialog,
+    // unless a messenger and a chooser of their own are given (tests do).
+    explicit TPackForm(QWidget* Parent = nullptr);
+    TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Parent = nullptr);
     void SetMessenger(TMessenger* Messenger) { Msgr = Messenger; }
     void SetFileChooser(TFileChooser* Chooser) { Files = Chooser; }
 
@@ -101,6 +101,7 @@ protected:
 
 private:
     TMessenger& Messenger();
+    TFileChooser* Chooser() const;
     void FormShow();
     void crPackInfoClick();
     void lbMapsChange();

@@ -41,6 +41,8 @@ constexpr double ListFontSize = 11;
 constexpr double ListItemHeight = 13;
 const QString CaptionHead = QStringLiteral("Virelune  ●  ");
 const QColor FormColor = QColor(0xEE, 0xF4, 0xFB);
+const QString EmptyPackText =
+    QStringLiteral("Un pack sans tableau ne peut pas être sauvé :\r\najouter d'abord un tableau.");
 
 // The form's own pictures: add, replace, move up, move down.
 const char* const AddSvg =
@@ -478,6 +480,11 @@ void TPackForm::btSaveAsClick() {
 }
 
 bool TPackForm::SavePack() {
+    // A pack file holds at least one map; an empty one could never be read back.
+    if (Pack.MapNb == 0) {
+        Messenger().ShowMsg(EmptyPackText, mtError);
+        return false;
+    }
     TFileChooser* files = Chooser();
     if (!files) return false;
     files->FileName = FileName;

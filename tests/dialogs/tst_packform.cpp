@@ -358,6 +358,36 @@ private slots:
         QCOMPARE(QFile::exists(Dir.path() + "/Maps/s.vrp"), Saves);
     }
 
+    void AFailedSaveKeepsThePackUnsaved() {
+        AddMaps({"A"});
+        Chooser.Save("Absent/p.vrp", "Titre", "Info");
+        QVERIFY(!Form->SavePack());
+        QCOMPARE(Rec.Shown.size(), 1);
+        QCOMPARE(Rec.Shown[0].first, mtError);
+        QVERIFY(Form->IsChanged());
+        QVERIFY(Form->PackFileName().isEmpty());
+        QVERIFY(Form->EditedPack().Title.isEmpty());
+    }
+
+    void AnEmptyPackIsNeverWritten() {
+        // Every map removed: the closing question's Yes cannot write a pack without maps.
+        AddMaps({"A"});
+        Rec.Answers = {mrYes, mrYes, mrOk, mrNo};
+        Form->btRemove->click();
+        Chooser.Save("Maps/vide.vrp");
+        Form->reject();
+        QVERIFY(Form->isVisible());
+        QCOMPARE(Rec.Shown[2].first, mtError);
+        QCOMPARE(
+            Rec.Shown[2].second,
+            QStringLiteral("Un pack sans tableau ne peut pas être sauvé :\r\najouter d'abord un "
+                           "tableau."));
+        QCOMPARE(Chooser.Calls.size(), 1); // only the map added
+        QVERIFY(!QFile::exists(Dir.path() + "/Maps/vide.vrp"));
+        Form->reject();
+        QVERIFY(Form->isHidden());
+    }
+
     void EscapeWithAModifierDoesNothing() {
         QTest::keyClick(Form, Qt::Key_Escape, Qt::ShiftModifier);
         QVERIFY(Form->isVisible());

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "MessageUnit.h"
 #include "PackUnit.h"
 #include "RoundButton.h"
 #include "TestSupport.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 
 namespace {
@@ -386,6 +388,36 @@ private slots:
         QVERIFY(!QFile::exists(Dir.path() + "/Maps/vide.vrp"));
         Form->reject();
         QVERIFY(Form->isHidden());
+    }
+
+    void ShownModallyWithTheMessageDialog() {
+        // The real question dialog, answered the way a player would: Escape, then No.
+        TMessageForm msg;
+        Form->SetMessenger(&msg);
+        Form->hide();
+        WriteMapFileAt("Maps/A.vrm", SoundMap("A"));
+        QStringList asked;
+        auto answer = [&](int Key) {
+            QTimer::singleShot(0, &msg, [&, Key] {
+                asked << msg.lMessage->text();
+                QTest::keyClick(&msg, Qt::Key(Key));
+            });
+        };
+        bool stayed = false;
+        QTimer::singleShot(0, Form, [&] {
+            Add("Maps/A.vrm");
+            answer(Qt::Key_Escape);
+            QTest::keyClick(Form, Qt::Key_Escape);
+            stayed = Form->isVisible();
+            answer(Qt::Key_Backspace);
+            QTest::keyClick(Form, Qt::Key_Escape);
+        });
+        Form->exec();
+        QVERIFY(stayed);
+        QVERIFY(Form->isHidden());
+        const QString question =
+            QStringLiteral("💾 Sauver les modifications faites avant de quitter ?");
+        QCOMPARE(asked, QStringList({question, question}));
     }
 
     void EscapeWithAModifierDoesNothing() {

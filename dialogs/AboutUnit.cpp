@@ -146,7 +146,7 @@ void TAboutForm::mousePressEvent(QMouseEvent* Event) {
     // Every click that the link does not take lands here: the panel, the picture and the
     // other labels let it through.
     Event->accept();
-    LayoutClick();
+    if (Event->button() == Qt::LeftButton) LayoutClick();
 }
 
 void TAboutForm::paintEvent(QPaintEvent*) {

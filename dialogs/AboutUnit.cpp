@@ -124,7 +124,6 @@ void TAboutForm::FormShow() {
 }
 
 void TAboutForm::lLinkClick() {
-    ++LinkOpened;
     if (UrlOpener) UrlOpener(lLink->text());
 }
 

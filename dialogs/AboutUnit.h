@@ -30,8 +30,6 @@ public:
 
     // Opens the web page in the desktop's browser; the about box stays open.
     void lLinkClick();
-    // How many times the link asked the desktop to open the page (the tests count them).
-    int LinkOpened = 0;
     // Replaces the desktop's "open" (tests do); it receives the address.
     void SetUrlOpener(bool (*Opener)(const QString&)) { UrlOpener = Opener; }
 

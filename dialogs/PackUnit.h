@@ -71,9 +71,8 @@ public:
     int SelectedLine() const;
     // Selects line Row (-1: none) as a click would.
     void SelectLine(int Row);
-    // The map the thumbnail shows (no pawns: nothing shown).
+    // Pawns of the map the thumbnail shows (0: nothing shown).
     int ThumbnailPawnNb() const { return PawnNbView; }
-    const TBoard& ThumbnailBoard() const { return BoardView; }
 
     // The commands, as the buttons run them; each does nothing while its button is disabled
     // (loading always works).

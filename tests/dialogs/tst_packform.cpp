@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(Form->PackFileName(), Replaced ? QStringLiteral("Maps/other.vrp") : QString());
     }
 
-    void SavingReportsDefectsAndKeepsEmptyIds() {
+    void SavingReportsDefects() {
         TMap untitled = SoundMap(QString(), QString());
         WriteMapFileAt("Maps/u.vrm", untitled);
         Chooser.Open("Maps/u.vrm");
@@ -584,11 +584,9 @@ private slots:
         QFETCH(int, Answer);
         QFETCH(bool, Replaced);
         AddMaps({"A"});
-        TMap inPack = Form->EditedPack().Maps[0];
-        inPack.ID.clear();
         WriteMapFileAt("Maps/old.vrm", SoundMap("Ancien"));
         Rec.Answers = {Answer};
-        Chooser.Save("Maps/old.vrm", "Exporté", "Info  \r\n", "Aide");
+        Chooser.Save("Maps/old.vrm", "Exporté", "Info", "Aide");
         Form->btExport->click();
         QCOMPARE(Chooser.Calls.last().OsType, osSaveMap);
         QVERIFY(Chooser.Calls.last().FileNameIn.isEmpty());

@@ -87,6 +87,8 @@ QFont ScaledFont(QFont Font, double FontSize, double Fx, double Fy) {
 }
 
 void TScaledLayout::Relayout() {
+    // Nothing to place until the layout has a size; the first resize places everything.
+    if (width() <= 0 || height() <= 0) return;
     // Factors that apply inside each placed widget: the layout's, times the vertical scales of
     // the widget and of the widgets around it.
     struct TFactors {
@@ -112,7 +114,10 @@ void TScaledLayout::Relayout() {
         if (item.Floating && w->parentWidget())
             g.moveTopLeft(mapTo(w->parentWidget(), g.topLeft()));
         w->setGeometry(g);
-        if (item.FontSize > 0) w->setFont(ScaledFont(w->font(), item.FontSize, f.X, fy));
+        if (item.FontSize > 0) {
+            const QFont font = ScaledFont(w->font(), item.FontSize, f.X, fy);
+            if (font != w->font()) w->setFont(font);
+        }
         inside.insert(w, {f.X, fy});
     }
 }

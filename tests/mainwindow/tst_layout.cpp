@@ -1,0 +1,257 @@
+// The window's layout: controls at their design places, the play/edit switch, the information
+// callout, and a window too small for the board.
+#include "BitmapRect.h"
+#include "Callout.h"
+#include "Examples.h"
+#include "RoundButton.h"
+#include "ScaledLayout.h"
+#include "TestSupport.h"
+#include "Virelune1.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <QtTest>
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void designPlaces_data();
+    void designPlaces();
+    void startsOnExample1();
+    void editGlyphSize_data();
+    void editGlyphSize();
+    void switchModes();
+    void calloutTexts_data();
+    void calloutTexts();
+    void calloutCloses();
+    void tooSmallGrows();
+
+private:
+    TVirelMain* W = nullptr;
+    TMessageRecorder Messages;
+};
+
+void TestLayout::init() {
+    Messages = TMessageRecorder();
+    W = new TVirelMain;
+    W->Messenger = &Messages;
+    W->resize(764, 556);
+    W->show();
+    QVERIFY(QTest::qWaitForWindowExposed(W));
+}
+
+void TestLayout::cleanup() {
+    delete W;
+    W = nullptr;
+}
+
+void TestLayout::designPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("load") << "btLoad" << QRectF(22, 4, 80, 32) << "&Charger";
+    QTest::newRow("load arrow") << "btLoadPopup" << QRectF(101, 4, 20, 32) << "6";
+    QTest::newRow("save") << "btSave" << QRectF(128, 4, 78, 32) << "&Sauver";
+    QTest::newRow("save as") << "btSaveAs" << QRectF(216, 4, 86, 32) << "Sau&ver...";
+    QTest::newRow("pack") << "btPack" << QRectF(312, 4, 66, 32) << "&Pack";
+    QTest::newRow("pack arrow") << "btPackPopup" << QRectF(377, 4, 20, 32) << "6";
+    QTest::newRow("info") << "btInfo" << QRectF(414, 4, 103, 32) << "&Information";
+    QTest::newRow("about") << "btAbout" << QRectF(588, 4, 88, 32) << "&A propos";
+    QTest::newRow("edit") << "btEditPlay" << QRectF(688, 4, 72, 32) << "&Editer";
+    QTest::newRow("undo") << "btUndo" << QRectF(8, 182, 56, 56) << "Annuler";
+    QTest::newRow("replay") << "btReplay" << QRectF(8, 258, 56, 56) << "Rejouer";
+    QTest::newRow("help") << "btHelp" << QRectF(8, 334, 56, 56) << "Aide";
+    QTest::newRow("solution") << "btSolution" << QRectF(8, 410, 56, 68) << "";
+}
+
+void TestLayout::designPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QRectF, rect);
+    const std::map<QString, TRoundButton*> buttons = {
+        {"btLoad", W->btLoad},         {"btLoadPopup", W->btLoadPopup},
+        {"btSave", W->btSave},         {"btSaveAs", W->btSaveAs},
+        {"btPack", W->btPack},         {"btPackPopup", W->btPackPopup},
+        {"btInfo", W->btInfo},         {"btAbout", W->btAbout},
+        {"btEditPlay", W->btEditPlay}, {"btUndo", W->btUndo},
+        {"btReplay", W->btReplay},     {"btHelp", W->btHelp},
+        {"btSolution", W->btSolution}};
+    TRoundButton* b = buttons.at(name);
+    TScaledLayout* s = name.startsWith("btUndo") || name.startsWith("btReplay") ||
+                               name.startsWith("btHelp") || name.startsWith("btSolution")
+                           ? W->slPlay
+                           : W->slToolBar;
+    QCOMPARE(s->DesignRect(b), rect);
+    QTEST(b->text(), "text");
+    QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(b->DownArrow, b->text() == "6");
+    // On screen: the design rectangle stretched by the panel's factors.
+    const QRect g = b->geometry();
+    QVERIFY(qAbs(g.left() - rect.left() * s->FactorX()) <= 1);
+    QVERIFY(qAbs(g.width() - rect.width() * s->FactorX()) <= 1);
+    QVERIFY(qAbs(g.height() - rect.height() * s->FactorY()) <= 1);
+}
+
+void TestLayout::startsOnExample1() {
+    QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Exemple 1"));
+    QCOMPARE(W->LoadedMap, 1);
+    QVERIFY(!W->EditMode);
+    QCOMPARE(W->Play.CurMap.Board, ExampleMap(1).Board);
+    QCOMPARE(W->Play.PawnIndex, 1);
+    QCOMPARE(W->lbCount->text(), QStringLiteral("000"));
+    QCOMPARE(W->tbSpeed->value(), 2);
+    QCOMPARE(W->palette().color(QPalette::Window).rgba(), 0xFFD7E8F8u);
+    QVERIFY(!W->btPackPopup->isEnabled());
+    QVERIFY(!W->btUndo->isEnabled() && !W->btReplay->isEnabled());
+    QCOMPARE(W->btSolution->isEnabled(), !ExampleMap(1).Solution.isEmpty());
+    QCOMPARE(W->pbBoard->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(!W->rEditPlay->Bitmap().isNull());
+    // Example 1 has a text: it opens by itself.
+    QCOMPARE(W->InfoVisible(), !ExampleMap(1).Info.isEmpty());
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+void TestLayout::editGlyphSize_data() {
+    QTest::addColumn<bool>("toEdit");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("size");
+    QTest::newRow("pencil at 88") << false << 88 << 46;
+    QTest::newRow("pencil at 92") << false << 92 << 76;
+    QTest::newRow("die at 84") << true << 84 << 44;
+    QTest::newRow("die at 88") << true << 88 << 88;
+}
+
+void TestLayout::editGlyphSize() {
+    QFETCH(bool, toEdit);
+    QFETCH(int, cell);
+    W->EditMode = !toEdit;
+    W->CellSize = cell;
+    W->ToggleEditMode();
+    const QPixmap glyph = W->rEditPlay->Bitmap();
+    QTEST(qRound(glyph.width() / glyph.devicePixelRatio()), "size");
+    QCOMPARE(W->btEditPlay->text(), toEdit ? QStringLiteral("&Jouer") : QStringLiteral("&Editer"));
+}
+
+void TestLayout::switchModes() {
+    const TSmallPoint start = W->Play.CurMap.PawnPos[0];
+    // Find a direction the first pawn can move in, and move it.
+    bool moved = false;
+    for (const QChar d : QStringLiteral("LURD")) {
+        W->Play.PlayMove(1, d);
+        if (W->Play.MoveCount > 0) {
+            moved = true;
+            break;
+        }
+    }
+    QVERIFY(moved);
+    QCOMPARE(W->lbCount->text(), QStringLiteral("001"));
+    QVERIFY(W->btUndo->isEnabled());
+
+    W->btEditPlayClick(); // to edit: rewound to the map's start
+    QVERIFY(W->EditMode);
+    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Play.CurMap.PawnPos[0], start);
+    QCOMPARE(W->Play.PawnIndex, 0);
+    QVERIFY(W->pnEdit->isVisible());
+    QVERIFY(W->btSaveAs->isEnabled());
+    QVERIFY(!W->btSave->isEnabled());
+    QCOMPARE(W->pbBoard->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(!W->InfoVisible());
+
+    W->SetChanged(1); // an edit: the example becomes a new map of the player's
+    QVERIFY(W->btSave->isEnabled());
+    QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Nouveau tableau"));
+
+    W->btEditPlayClick(); // back to play, from the start
+    QVERIFY(!W->EditMode);
+    QVERIFY(!W->pnEdit->isVisible());
+    QVERIFY(!W->btSave->isEnabled() && !W->btSaveAs->isEnabled());
+    QCOMPARE(W->Play.PawnIndex, 1);
+    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->pbBoard->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestLayout::calloutTexts_data() {
+    QTest::addColumn<QString>("packText");
+    QTest::addColumn<QString>("mapText");
+    QTest::addColumn<bool>("packShown");
+    QTest::newRow("map text only") << ""
+                                   << "Un texte" << false;
+    QTest::newRow("pack text only") << "Le pack"
+                                    << "" << true;
+    QTest::newRow("both, wrapping")
+        << "Le pack"
+        << "Un texte assez long pour tenir sur plusieurs lignes dans la bulle" << true;
+}
+
+void TestLayout::calloutTexts() {
+    QFETCH(QString, packText);
+    QFETCH(QString, mapText);
+    QFETCH(bool, packShown);
+    W->crInfo->hide();
+    W->CurPack.Info = packText;
+    W->CurPack.MapNb = 1;
+    W->LoadedMap = packText.isEmpty() ? 0 : -1;
+    W->Play.CurMap.Info = mapText;
+    W->UpdateCaption(W->LoadedMap < 0);
+    QVERIFY(W->btInfo->isEnabled());
+    W->btInfoClick();
+    QVERIFY(W->InfoVisible());
+    QCOMPARE(W->lPackInfo->isVisibleTo(W->crInfo), packShown);
+    QCOMPARE(W->lMapInfo->text(), mapText);
+    QVERIFY(W->lPackInfo->font().bold());
+    // Height: the labels' wrapped text plus 20, in the toolbar's design units, hanging from
+    // (-52, 28) of the Information button.
+    const QRectF r = W->slToolBar->DesignRect(W->crInfo);
+    const double pack = packShown ? W->slToolBar->DesignRect(W->lPackInfo).height() : 0;
+    const double map = mapText.isEmpty() ? 0 : W->slToolBar->DesignRect(W->lMapInfo).height();
+    QCOMPARE(r, QRectF(414 - 52, 4 + 28, 217, pack + map + 20));
+    QVERIFY(map > 0 || pack > 0);
+    if (mapText.size() > 40) QVERIFY(map > 1.5 * pack); // wrapped on several lines
+    // The pointer reaches into the button; the bubble lies under it, over the board.
+    const double fy = W->slToolBar->FactorY();
+    QVERIFY(W->crInfo->geometry().top() < W->btInfo->geometry().bottom());
+    QVERIFY(W->crInfo->geometry().top() + 11 * fy >= W->btInfo->geometry().bottom() - 1);
+    QVERIFY(W->crInfo->geometry().bottom() > W->pbBoard->geometry().top());
+    QVERIFY(W->crInfo->isVisible());
+}
+
+void TestLayout::calloutCloses() {
+    W->Play.CurMap.Info = QStringLiteral("Texte");
+    W->LoadedMap = 1;
+    W->UpdateCaption(false);
+    W->crInfo->hide();
+    // Two clicks on Information: open, close.
+    QTest::mouseClick(W->btInfo, Qt::LeftButton);
+    QVERIFY(W->InfoVisible());
+    QTest::mouseClick(W->btInfo, Qt::LeftButton);
+    QVERIFY(!W->InfoVisible());
+    // A click on the callout, or on the window's own surface, closes it.
+    W->btInfoClick();
+    QTest::mouseClick(W->crInfo, Qt::LeftButton, {}, QPoint(W->crInfo->width() / 2, 30));
+    QVERIFY(!W->InfoVisible());
+    W->btInfoClick();
+    QTest::mouseClick(W->slToolBar, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!W->InfoVisible());
+    // So does a change of speed.
+    W->btInfoClick();
+    W->tbSpeed->setValue(3);
+    QVERIFY(!W->InfoVisible());
+    // With no text the button is disabled and does nothing.
+    W->Play.CurMap.Info.clear();
+    W->UpdateCaption(false);
+    QVERIFY(!W->btInfo->isEnabled());
+    W->btInfoClick();
+    QVERIFY(!W->InfoVisible());
+}
+
+void TestLayout::tooSmallGrows() {
+    W->resize(500, 400);
+    QTRY_VERIFY(W->frameGeometry().width() >= 640 && W->frameGeometry().height() >= 512);
+    QCOMPARE(W->CellSize, CandidateCellSize(W->size()));
+    QVERIFY(W->CellSize >= 44);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

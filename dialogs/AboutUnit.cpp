@@ -1,16 +1,159 @@
-// Builds the about box's borderless window (its texts come with the about box itself).
+// Builds the about box, fills in its version text and closes it on any key or click but the link.
 #include "AboutUnit.h"
 
+#include "BitmapRect.h"
+#include "ImageList.h"
+#include "OpenUrl.h"
 #include "ScaledLayout.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
+#include <QSysInfo>
+#include <functional>
 
 TAboutForm* AboutForm = nullptr;
 
-TAboutForm::TAboutForm(QWidget* Parent) : QDialog(Parent, Qt::FramelessWindowHint) {
+const QString TAboutForm::WebPage = QStringLiteral("https://virelune.example.org");
+
+namespace {
+
+constexpr double DesignWidth = 276;
+constexpr double DesignHeight = 232;
+const QColor RoyalBlue(0x41, 0x69, 0xE1);
+const QColor FormColor(0xF7, 0xFA, 0xFE);
+const QColor FrameColor(0x7F, 0x9D, 0xB9);
+
+QString PlatformName() {
+#if defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#else
+    return QSysInfo::kernelType();
+#endif
+}
+
+// The one label that takes clicks: the link.
+class TLinkLabel : public QLabel {
+public:
+    std::function<void()> OnClick;
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* Event) override {
+        Event->accept();
+        if (Event->button() == Qt::LeftButton && OnClick) OnClick();
+    }
+};
+
+QLabel* MouseBlindLabel(const QString& Text, QWidget* Parent) {
+    auto* l = new QLabel(Text, Parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+
+} // namespace
+
+QString TAboutForm::VersionText() {
+    return QStringLiteral("Jeu gratuit\r\nVersion 1.2.1\r\n") + PlatformName() + QLatin1Char(' ') +
+           QString::number(QSysInfo::WordSize) + QStringLiteral(" bits") + QStringLiteral("\r\n") +
+           QStringLiteral("Juin 2023");
+}
+
+TAboutForm::TAboutForm(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint), UrlOpener(&OpenUrl) {
     setModal(true);
-    Layout = new TScaledLayout(QSizeF(276, 232), this);
-    resize(276, 232);
+    resize(int(DesignWidth), int(DesignHeight));
+
+    Layout = new TScaledLayout(QSizeF(DesignWidth, DesignHeight), this);
+    // Inner margins of the layout: 12 left, 8 top, 12 right.
+    Panel1 = new QWidget(Layout);
+    Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Layout->Place(Panel1, {12, 8, 252, 124});
+
+    Label0 = MouseBlindLabel(QStringLiteral("Virelune"), Panel1);
+    Label0->setAlignment(Qt::AlignCenter);
+    QPalette blue = Label0->palette();
+    blue.setColor(QPalette::WindowText, RoyalBlue);
+    Label0->setPalette(blue);
+    Layout->Place(Label0, {8, 4, 236, 30}, 22);
+
+    Rectangle1 = new TBitmapRect(Panel1);
+    Rectangle1->SetBitmap(Images::Emblem().Bitmap(0, QSize(160, 160), devicePixelRatioF()));
+    Layout->Place(Rectangle1, {8, 38, 80, 80});
+
+    lInfo = MouseBlindLabel(QString(), Panel1);
+    lInfo->setAlignment(Qt::AlignCenter);
+    Layout->Place(lInfo, {96, 38, 148, 80}, 12);
+
+    Desc = MouseBlindLabel(
+        QStringLiteral("Ce jeu consiste à amener un ou plusieurs pions sur des buts en un minimum "
+                       "de déplacements.\r\nPour plus de précisions, lire le fichier Virelune.txt "
+                       "ou consulter le site Internet :"),
+        Layout);
+    Desc->setWordWrap(true);
+    Desc->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Layout->Place(Desc, {12, 132, 252, 76}, 12);
+
+    auto* link = new TLinkLabel(WebPage, Layout);
+    link->setTextFormat(Qt::PlainText);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    link->setPalette(blue);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    link->OnClick = [this] { lLinkClick(); };
+    lLink = link;
+    Layout->Place(lLink, {12, 208, 252, 24}, 14);
+}
+
+void TAboutForm::showEvent(QShowEvent* Event) {
+    QDialog::showEvent(Event);
+    if (!Event->spontaneous()) FormShow();
+}
+
+void TAboutForm::FormShow() {
+    lInfo->setText(VersionText());
+}
+
+void TAboutForm::lLinkClick() {
+    if (UrlOpener) UrlOpener(lLink->text());
+}
+
+void TAboutForm::LayoutClick() {
+    accept();
+}
+
+bool TAboutForm::event(QEvent* Event) {
+    // Every key closes the box, Tab and Escape included, before anything else can take it.
+    if (Event->type() == QEvent::KeyPress) {
+        Event->accept();
+        accept();
+        return true;
+    }
+    return QDialog::event(Event);
+}
+
+void TAboutForm::mousePressEvent(QMouseEvent* Event) {
+    // Every click that the link does not take lands here: the panel, the picture and the
+    // other labels let it through.
+    Event->accept();
+    if (Event->button() == Qt::LeftButton) LayoutClick();
+}
+
+void TAboutForm::paintEvent(QPaintEvent*) {
+    // A borderless window still needs an edge to stand out from what lies behind it.
+    QPainter p(this);
+    p.fillRect(rect(), FormColor);
+    p.setPen(FrameColor);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TAboutForm::resizeEvent(QResizeEvent* Event) {

@@ -33,3 +33,5 @@ void TVirelMain::tbSpeedChange() {
 void TVirelMain::tAnimateTimer() {
     if (AnimationMode == 0) tAnimate->stop();
 }
+
+void TVirelMain::CancelMove(bool /*Stop*/) {}

@@ -308,3 +308,11 @@ void TVirelMain::SolutionChanged(const QString& Solution) {
                                 ? QStringLiteral("(?)")
                                 : QStringLiteral("(%1 coups)").arg(Solution.size() / 2));
 }
+
+// --- Document commands still to come ---
+
+bool TVirelMain::ConfirmDiscard() { return true; }
+
+bool TVirelMain::LoadFile(const QString& /*FName*/, int /*Index*/) { return false; }
+
+bool TVirelMain::SaveMap(bool /*AskName*/) { return false; }

@@ -164,6 +164,14 @@ public:
     void DetachMap();
     // Starts play on the current map, checking it first when it is the player's own.
     void StartPlay();
+    // Stops a running move and offers to save unsaved changes; true means go on.
+    bool ConfirmDiscard();
+    // Reads a map or pack file and shows its map Index; false when nothing changed.
+    bool LoadFile(const QString& FName, int Index);
+    // Writes the current map to its file, or to one chosen in the save dialog; true when written.
+    bool SaveMap(bool AskName);
+    // Where files are chosen; the load and save dialog unless a test says otherwise.
+    class TFileChooser* Chooser = nullptr;
     // Shows a message through Messenger, else the message dialog.
     int ShowMsg(const QString& Msg, TMsgType DlgType) override;
 
@@ -209,6 +217,8 @@ public:
     void tAnimateTimer();
     void Undo();
     void SetAnimationMode(int Mode);
+    // Takes back the move whose animation runs; Stop also ends a playback.
+    void CancelMove(bool Stop);
 
 protected:
     void showEvent(QShowEvent* Event) override;

@@ -1,12 +1,17 @@
-// The move animation's pace and modes; the ticks that slide the pawn come with the move driver.
+// The move driver: each tick of the animation timer starts a move, slides the pawn a few pixels,
+// applies what the cell it reaches does, and plays the stored solution move after move.
 #include "Virelune1.h"
 
 #include "BitmapRect.h"
 #include "Callout.h"
+#include "PlayInput.h"
+#include "Playback.h"
+#include "Wait.h"
 
 #include <QPropertyAnimation>
 #include <QSlider>
 #include <QTimer>
+#include <cstdlib>
 
 void TVirelMain::SetAnimationMode(int Mode) {
     if (Mode == AnimationMode) return;
@@ -23,15 +28,121 @@ void TVirelMain::SetAnimationMode(int Mode) {
 void TVirelMain::tbSpeedChange() {
     crInfo->hide();
     const int value = tbSpeed->value();
-    tAnimate->setInterval(value * 3 + 15);
-    if ((AnimationMode == 2 || AnimationMode == 3) && value == tbSpeed->maximum())
-        Step = CellSize / 3;
-    else
-        Step = (6 - value) * CellSize / 16;
+    tAnimate->setInterval(AnimationInterval(value));
+    const bool playback = AnimationMode == 2 || AnimationMode == 3;
+    Step = AnimationStep(value, CellSize, playback && value == tbSpeed->maximum());
 }
 
 void TVirelMain::tAnimateTimer() {
-    if (AnimationMode == 0) tAnimate->stop();
+    if (AnimationMode == 0) {
+        tAnimate->stop();
+        return;
+    }
+    if (AnimationStart && !BeginMove()) return;
+    if (!SlidePawn()) return;
+    // The stretch has arrived: its cell is the one the rules aimed at, whatever the cell size
+    // did meanwhile.
+    if (Play.Arrive() == arContinues) return;
+    const bool solved = Play.MoveSolved();
+    if (AnimationMode == 2)
+        EndStoredMove(solved);
+    else {
+        SetAnimationMode(0);
+        if (solved) PlayerVerdict();
+    }
 }
 
-void TVirelMain::CancelMove(bool /*Stop*/) {}
+bool TVirelMain::BeginMove() {
+    if (AnimationMode == 2) {
+        // The pause before each stored move keeps the window alive: any handler may run
+        // meanwhile, so the mode is looked at again after every wait.
+        tAnimate->stop();
+        AnimationMode = 3;
+        for (int i = 0; i < 10; ++i) {
+            (PauseWait ? PauseWait : WaitProcessingEvents)(PlaybackWait(tbSpeed->value()));
+            if (AnimationMode != 3) return false;
+        }
+        AnimationMode = 2;
+        FinishUndo();
+        if (!Play.ReadStoredMove()) {
+            SetAnimationMode(0);
+            ShowMsg(IncompatibleSolutionText(), mtError);
+            return false;
+        }
+        tAnimate->start();
+    } else {
+        // A move asked for while an undo still steps back: that undo ends at once first.
+        FinishUndo();
+    }
+    const TSmallPoint from = Play.StretchStart();
+    if (!Play.StartMove()) {
+        const bool playback = AnimationMode == 2;
+        SetAnimationMode(0);
+        if (playback) ShowMsg(IncompatibleSolutionText(), mtError);
+        return false;
+    }
+    AnimPawnX = from.x * CellSize;
+    AnimPawnY = from.y * CellSize;
+    AnimationStart = false;
+    return true;
+}
+
+bool TVirelMain::SlidePawn() {
+    const int destX = Play.DestX * CellSize, destY = Play.DestY * CellSize;
+    const bool horizontal = Play.PawnDirection == u'L' || Play.PawnDirection == u'R';
+    // The pawn keeps to the line of its stretch.
+    if (horizontal)
+        AnimPawnY = destY;
+    else
+        AnimPawnX = destX;
+    int left = BorderX + AnimPawnX + PawnDelta, top = BorderY + AnimPawnY + PawnDelta;
+    int right = left + PawnSize, bottom = top + PawnSize;
+    int& at = horizontal ? AnimPawnX : AnimPawnY;
+    const int dest = horizontal ? destX : destY;
+    const int d = std::min(Step, std::abs(dest - at));
+    if (dest < at) {
+        at -= d;
+        (horizontal ? left : top) -= d;
+    } else {
+        at += d;
+        (horizontal ? right : bottom) += d;
+    }
+    pbBoard->update(QRect(left, top, right - left, bottom - top));
+    return AnimPawnX == destX && AnimPawnY == destY;
+}
+
+void TVirelMain::EndStoredMove(bool Solved) {
+    const TPlaybackNext next = AfterStoredMove(Play, Solved);
+    if (next == pnNext) {
+        AnimationStart = true;
+        // At the slowest setting the playback goes step by step: the Solution button plays on.
+        if (tbSpeed->value() == tbSpeed->maximum()) tAnimate->stop();
+        return;
+    }
+    SetAnimationMode(0);
+    ShowMsg(PlaybackEndText(next), PlaybackEndKind(next));
+}
+
+void TVirelMain::PlayerVerdict() {
+    const QString found = Play.SolutionStack;
+    const TVerdict verdict = JudgeSolution(Play.CurMap.Solution, Play.MoveCount, found);
+    const int answer = ShowMsg(verdict.Text, verdict.Kind);
+    if (!verdict.OfferSave || answer != mrYes) return;
+    const QString oldName = FileName;
+    const QString oldSolution = Play.CurMap.Solution;
+    Play.CurMap.Solution = found;
+    SaveMap(true);
+    if (FileName == oldName)
+        Play.SetSolution(found); // saved over the same file, or not saved: the map keeps it
+    else
+        Play.CurMap.Solution = oldSolution;
+}
+
+void TVirelMain::CancelMove(bool Stop) {
+    if (AnimationMode == 0) return;
+    tAnimate->stop();
+    // Only a move in flight is taken back; between two moves there is nothing to undo.
+    Play.CancelMove();
+    if (Stop || AnimationMode == 1) SetAnimationMode(0);
+    InvalidateBoard();
+}

@@ -200,7 +200,7 @@ public:
     void FormMouseDown();
     bool InfoVisible() const;
 
-    // --- Play input and the animation (next to come) ---
+    // --- Play input and the animation (PlayInput.cpp, Animation.cpp) ---
     void pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
                           bool DoubleClick);
     void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
@@ -219,6 +219,24 @@ public:
     void SetAnimationMode(int Mode);
     // Takes back the move whose animation runs; Stop also ends a playback.
     void CancelMove(bool Stop);
+    // A press on cell (Col, Row) in play mode: selects the pawn there or pushes the selected one.
+    void PlayBoardPress(int Col, int Row);
+    // Takes back at once what remains of a move being undone stretch by stretch; the selected
+    // pawn stays selected.
+    void FinishUndo();
+    // The tick that begins a move (after the pause before a stored move); false when no move
+    // started or the tick must leave.
+    bool BeginMove();
+    // Advances the moving pawn one step and asks for the repaint of the square it swept;
+    // true when it reached the end of its stretch.
+    bool SlidePawn();
+    // A stored move of the playback ended: next move, or the message that ends the playback.
+    void EndStoredMove(bool Solved);
+    // The player solved the map: the verdict, and the offer to save a new solution.
+    void PlayerVerdict();
+    // Each of the ten short waits of the pause before a stored move; WaitProcessingEvents
+    // unless a test hurries the playback along.
+    void (*PauseWait)(int Ms) = nullptr;
 
 protected:
     void showEvent(QShowEvent* Event) override;

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Plays example 1 in the real game under Xvfb with real X key presses: Right slides the pawn from
+# its cell (6, 4) to the board's right edge (10, 4), Left brings it back; the pawn is found on the
+# screen by its blue colour. Screenshots of each step are kept next to the test.
+# Usage: e2e_play.sh PATH_TO_Virelune ARTEFACT_DIR
+set -u
+bin="$1"
+out="$2"
+work="$(mktemp -d)"
+xvfb_pid=""
+game_pid=""
+fail() { echo "FAIL: $*" >&2; exit 1; }
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+for tool in Xvfb xdotool xwininfo import convert; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+mkdir -p "$work/game" "$work/runtime" "$out"
+chmod 700 "$work/runtime"
+cp "$bin" "$work/game/Virelune"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_RUNTIME_DIR="$work/runtime"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+(cd "$work/game" && exec ./Virelune) >"$work/game.log" 2>&1 &
+game_pid=$!
+
+wid=""
+for _ in $(seq 150); do
+  kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log" >&2; fail "the game ended early"; }
+  wid="$(xdotool search --onlyvisible --name '^Virelune' 2>/dev/null | head -n1)"
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || fail "no game window appeared"
+size="$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+[ "$size" = "764x556" ] || fail "window is $size, not 764x556"
+
+# At 764 × 556 a cell is 52 pixels and the board's corner is at (60, 37 + 51) in the window:
+# the centre of cell (c, 4) is at (60 + 52 c + 26, 322).
+centre_x() { echo $((60 + 52 * $1 + 26)); }
+row_y=322
+
+# True when the pixel at the centre of cell ($2, 4) of screenshot $1 is the blue of the pawn.
+blue_at() {
+  local rgb
+  rgb="$(convert "$1" -crop "1x1+$(centre_x "$2")+$row_y" -depth 8 txt:- |
+    sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1)"
+  [ -n "$rgb" ] || return 1
+  local r=$((16#${rgb:0:2})) g=$((16#${rgb:2:2})) b=$((16#${rgb:4:2}))
+  [ $((b - r)) -gt 60 ] && [ $((b - g)) -gt 30 ]
+}
+
+# Waits until the pawn shows on cell ($2, 4) and nowhere on cell ($3, 4); keeps screenshot $1.
+wait_pawn() {
+  for _ in $(seq 40); do
+    import -window "$wid" "$out/$1" 2>/dev/null || fail "no screenshot"
+    if blue_at "$out/$1" "$2" && ! blue_at "$out/$1" "$3"; then
+      echo "screenshot: $out/$1"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the pawn is not on cell ($2, 4) in $1"
+}
+
+wait_pawn e2e_play_start.png 6 10
+xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+sleep 0.2
+xdotool key Right
+wait_pawn e2e_play_right.png 10 6
+xdotool key Left
+wait_pawn e2e_play_left.png 6 10
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
+echo "PASS: the arrow keys move the pawn of example 1"

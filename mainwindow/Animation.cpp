@@ -38,6 +38,11 @@ void TVirelMain::tAnimateTimer() {
         tAnimate->stop();
         return;
     }
+    if (!AnimationStart && !Play.MoveInFlight()) {
+        // The move was rewound or its map replaced under it: there is nothing left to slide.
+        SetAnimationMode(0);
+        return;
+    }
     if (AnimationStart && !BeginMove()) return;
     if (!SlidePawn()) return;
     // The stretch has arrived: its cell is the one the rules aimed at, whatever the cell size

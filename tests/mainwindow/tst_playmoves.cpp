@@ -42,6 +42,7 @@ private slots:
     void undoMoveInFlightFromButton();
     void moveDuringUndoChain();
     void replay();
+    void mapReplacedDuringMove();
     void resizeDuringMove_data();
     void resizeDuringMove();
 
@@ -260,6 +261,19 @@ void TestPlayMoves::replay() {
     QCOMPARE(W->AnimationMode, 0);
     QCOMPARE(W->Play.MoveCount, 0);
     QCOMPARE(Pawn(1), QPoint(1, 1));
+}
+
+// Another map shown while a pawn slides: the slide stops, nothing of the old move lingers.
+void TestPlayMoves::mapReplacedDuringMove() {
+    Load(Doors);
+    QTest::keyClick(W, Qt::Key_Right);
+    W->tAnimateTimer();
+    Load(Open);
+    RunTicks();
+    QCOMPARE(W->AnimationMode, 0);
+    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(Pawn(1), QPoint(3, 3));
+    QVERIFY(Messages.Shown.isEmpty());
 }
 
 void TestPlayMoves::resizeDuringMove_data() {

@@ -79,6 +79,9 @@ bool TVirelMain::BeginMove() {
         // A move asked for while an undo still steps back: that undo ends at once first.
         FinishUndo();
     }
+    // A move left in flight by a handler that only stopped the animation is drawn back on its
+    // start already: it goes from the record too, rather than block every later move.
+    if (Play.MoveInFlight()) Play.CancelMove();
     const TSmallPoint from = Play.StretchStart();
     if (!Play.StartMove()) {
         const bool playback = AnimationMode == 2;

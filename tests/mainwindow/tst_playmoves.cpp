@@ -43,6 +43,7 @@ private slots:
     void moveDuringUndoChain();
     void replay();
     void mapReplacedDuringMove();
+    void moveLeftInFlight();
     void resizeDuringMove_data();
     void resizeDuringMove();
 
@@ -274,6 +275,20 @@ void TestPlayMoves::mapReplacedDuringMove() {
     QCOMPARE(W->Play.MoveCount, 0);
     QCOMPARE(Pawn(1), QPoint(3, 3));
     QVERIFY(Messages.Shown.isEmpty());
+}
+
+// A handler that only stops the animation leaves its move in flight: the next move takes it
+// back first instead of being refused.
+void TestPlayMoves::moveLeftInFlight() {
+    Load(Open);
+    QTest::keyClick(W, Qt::Key_Right);
+    W->tAnimateTimer();
+    W->SetAnimationMode(0);
+    QTest::keyClick(W, Qt::Key_Down);
+    RunTicks();
+    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1D"));
+    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(Pawn(1), QPoint(3, 6));
 }
 
 void TestPlayMoves::resizeDuringMove_data() {

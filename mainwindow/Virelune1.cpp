@@ -311,8 +311,14 @@ void TVirelMain::SolutionChanged(const QString& Solution) {
 
 // --- Document commands still to come ---
 
-bool TVirelMain::ConfirmDiscard() { return true; }
+bool TVirelMain::ConfirmDiscard() {
+    return true;
+}
 
-bool TVirelMain::LoadFile(const QString& /*FName*/, int /*Index*/) { return false; }
+bool TVirelMain::LoadFile(const QString& /*FName*/, int /*Index*/) {
+    return false;
+}
 
-bool TVirelMain::SaveMap(bool /*AskName*/) { return false; }
+bool TVirelMain::SaveMap(bool /*AskName*/) {
+    return false;
+}

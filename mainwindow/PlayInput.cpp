@@ -10,7 +10,6 @@
 #include <QPropertyAnimation>
 #include <QSlider>
 #include <QTimer>
-#include <cmath>
 
 namespace {
 const QString MoveHint =
@@ -27,14 +26,12 @@ Qt::KeyboardModifiers Held(const QKeyEvent* Event) {
 void TVirelMain::pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
                                   bool DoubleClick) {
     crInfo->hide();
-    if (CellSize <= 0) return;
-    const int col = (int(std::lround(Pos.x())) - BorderX) / CellSize;
-    const int row = (int(std::lround(Pos.y())) - BorderY) / CellSize;
-    if (Pos.x() < BorderX || Pos.y() < BorderY || col > BoardCols - 1 || row > BoardRows - 1)
+    int col, row;
+    if (!BoardCellAt(Pos, col, row) || !LeftButtonAlone(Button, Shift, DoubleClick)) return;
+    if (EditMode) {
+        EditBoardPress(col, row);
         return;
-    // Only a plain left press: a modifier or the second press of a double click is ignored.
-    if (Button != Qt::LeftButton || Shift != Qt::NoModifier || DoubleClick) return;
-    if (EditMode) return; // the editor's tools act on the press
+    }
     PlayBoardPress(col, row);
 }
 
@@ -60,8 +57,10 @@ void TVirelMain::PlayBoardPress(int Col, int Row) {
     SetAnimationMode(1);
 }
 
-void TVirelMain::pbBoardMouseMove(Qt::MouseButtons /*Buttons*/, Qt::KeyboardModifiers /*Shift*/,
-                                  QPointF /*Pos*/) {}
+void TVirelMain::pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift,
+                                  QPointF Pos) {
+    if (EditMode) EditBoardDrag(Buttons, Shift, Pos);
+}
 
 void TVirelMain::FormKeyDown(QKeyEvent* Event) {
     const Qt::KeyboardModifiers held = Held(Event);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "MapEdit.h"
 #include "Messages.h"
 #include "Play.h"
 #include "Types.h"
@@ -237,6 +238,22 @@ public:
     // Each of the ten short waits of the pause before a stored move; WaitProcessingEvents
     // unless a test hurries the playback along.
     void (*PauseWait)(int Ms) = nullptr;
+
+    // --- Map editor (MapEditor.cpp) ---
+    // What the last cell-tool press put down; drag painting paints it.
+    TCellType CurCellType = ctWall;
+    // The tool whose palette button is down.
+    TEditTool SelectedTool() const;
+    // The cell under a board press at Pos (paint-box coordinates); false off the board.
+    bool BoardCellAt(QPointF Pos, int& Col, int& Row) const;
+    // A board press counts only with the left button alone: no modifier key, no other button,
+    // not the second press of a double click.
+    static bool LeftButtonAlone(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                                bool DoubleClick);
+    // Edit mode's part of a board press that landed on cell (Col, Row): applies the tool.
+    void EditBoardPress(int Col, int Row);
+    // Edit mode's part of a pointer move over the board: paints walls or floor.
+    void EditBoardDrag(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
 
 protected:
     void showEvent(QShowEvent* Event) override;

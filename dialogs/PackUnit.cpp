@@ -145,39 +145,41 @@ TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Pare
     resize(int(DesignWidth), int(DesignHeight));
 
     Layout = new TScaledLayout(QSizeF(DesignWidth, DesignHeight), this);
-    const qreal dpr = devicePixelRatioF();
-
-    // A button with its icon on the left and its text on the right.
+    // A button with its icon on the left and its text on the right. The icons are drawn when
+    // the editor is first shown, so the game starts without rendering them.
     auto button = [&](TRoundButton*& Button, TBitmapRect*& Icon, const QString& Text,
-                      const QRectF& Rect, const QPixmap& Picture) {
+                      const QRectF& Rect, std::function<QPixmap(qreal)> Picture) {
         Button = new TRoundButton(Text, Layout);
         Button->TextPlace = TRoundButton::tpRight;
         Layout->Place(Button, Rect, FontSize);
         Icon = new TBitmapRect(Button);
-        Icon->SetBitmap(Picture);
+        PendingIcons.push_back({Icon, std::move(Picture)});
         Layout->Place(Icon, {5, 5, 22, 22});
     };
-    const QSize menuSize(92, 92);
-    const TImageList& menu = Images::Menu();
-    button(btLoad, rLoad, QStringLiteral("&Charger"), {48, 8, 84, 32},
-           menu.Bitmap(Images::miLoad, menuSize, dpr));
+    auto menu = [](int Index, int Side) {
+        return [Index, Side](qreal dpr) {
+            return Images::Menu().Bitmap(Index, QSize(Side, Side), dpr);
+        };
+    };
+    auto own = [](const char* Svg) {
+        return [Svg](qreal dpr) { return OwnPicture(Svg, 48, dpr); };
+    };
+    button(btLoad, rLoad, QStringLiteral("&Charger"), {48, 8, 84, 32}, menu(Images::miLoad, 92));
     button(btSaveAs, rSaveAs, QStringLiteral("Sau&ver..."), {146, 8, 86, 32},
-           menu.Bitmap(Images::miSaveAs, menuSize, dpr));
+           menu(Images::miSaveAs, 92));
     button(btNewPack, rNewPack, QStringLiteral("&Nouveau"), {247, 8, 88, 32},
-           menu.Bitmap(Images::miPack, QSize(96, 96), dpr));
+           menu(Images::miPack, 96));
     button(btPackInfo, rInfoPack, QStringLiteral("&Information"), {352, 8, 103, 32},
-           menu.Bitmap(Images::miInfo, menuSize, dpr));
-    button(btAdd, rAdd, QStringLiteral("&Ajouter"), {224, 70, 92, 32}, OwnPicture(AddSvg, 48, dpr));
-    button(btReplace, rReplace, QStringLiteral("Rem&placer"), {224, 108, 92, 32},
-           OwnPicture(ReplaceSvg, 48, dpr));
+           menu(Images::miInfo, 92));
+    button(btAdd, rAdd, QStringLiteral("&Ajouter"), {224, 70, 92, 32}, own(AddSvg));
+    button(btReplace, rReplace, QStringLiteral("Rem&placer"), {224, 108, 92, 32}, own(ReplaceSvg));
     button(btRemove, rRemove, QStringLiteral("&Retirer"), {224, 146, 92, 32},
-           menu.Bitmap(Images::miRemove, QSize(82, 82), dpr));
+           menu(Images::miRemove, 82));
     button(btExport, rExport, QStringLiteral("&Exporter"), {224, 194, 92, 32},
-           menu.Bitmap(Images::miSaveAs, menuSize, dpr));
-    button(btMoveUp, rMoveUp, QStringLiteral("Re&monter"), {224, 242, 92, 32},
-           OwnPicture(MoveUpSvg, 48, dpr));
+           menu(Images::miSaveAs, 92));
+    button(btMoveUp, rMoveUp, QStringLiteral("Re&monter"), {224, 242, 92, 32}, own(MoveUpSvg));
     button(btMoveDown, rMoveDown, QStringLiteral("&Descendre"), {224, 280, 92, 32},
-           OwnPicture(MoveDownSvg, 48, dpr));
+           own(MoveDownSvg));
 
     lbMaps = new QListWidget(Layout);
     lbMaps->setToolTip(QStringLiteral("Titres des tableaux du pack"));
@@ -291,6 +293,9 @@ void TPackForm::SelectLine(int Row) {
 // ---- The window ----
 
 void TPackForm::showEvent(QShowEvent* Event) {
+    const qreal dpr = devicePixelRatioF();
+    for (auto& [icon, picture] : PendingIcons) icon->SetBitmap(picture(dpr));
+    PendingIcons.clear();
     QDialog::showEvent(Event);
     if (!Event->spontaneous()) FormShow();
 }

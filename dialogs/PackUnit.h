@@ -5,7 +5,10 @@
 #include "Types.h"
 
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -99,6 +102,8 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
+    // Icons drawn when the editor is first shown.
+    std::vector<std::pair<class TBitmapRect*, std::function<QPixmap(qreal)>>> PendingIcons;
     TMessenger& Messenger();
     TFileChooser* Chooser() const;
     void FormShow();

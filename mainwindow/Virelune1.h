@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -22,6 +23,7 @@ class TCalloutRect;
 class TRoundButton;
 class TScaledLayout;
 class TMessenger;
+struct TSettings;
 
 // The paint box of the board: hands its paint, press and move events to the main window.
 class TBoardBox : public QWidget {
@@ -174,6 +176,14 @@ public:
     class TFileChooser* Chooser = nullptr;
     // Shows a message through Messenger, else the message dialog.
     int ShowMsg(const QString& Msg, TMsgType DlgType) override;
+    // Stops a running move and offers to save unsaved changes; false keeps the window open.
+    bool FormCloseQuery();
+    // Writes the settings and the game in progress (the close has been accepted).
+    void FormClose();
+    // The settings read when the window is created, kept until it is first shown.
+    std::unique_ptr<TSettings> IniFile;
+    // Set once the close has been accepted.
+    bool Closing = false;
 
     // --- Geometry and drawing (Layout.cpp, BoardPaint.cpp) ---
     void FormResize();

@@ -8,13 +8,21 @@
 #include <QSlider>
 #include <QTimer>
 
-void TVirelMain::pbBoardMouseDown(Qt::MouseButton /*Button*/, Qt::KeyboardModifiers /*Shift*/,
-                                  QPointF /*Pos*/, bool /*DoubleClick*/) {
+void TVirelMain::pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
+                                  bool DoubleClick) {
     crInfo->hide();
+    int col, row;
+    if (!BoardCellAt(Pos, col, row) || !LeftButtonAlone(Button, Shift, DoubleClick)) return;
+    if (EditMode) {
+        EditBoardPress(col, row);
+        return;
+    }
 }
 
-void TVirelMain::pbBoardMouseMove(Qt::MouseButtons /*Buttons*/, Qt::KeyboardModifiers /*Shift*/,
-                                  QPointF /*Pos*/) {}
+void TVirelMain::pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift,
+                                  QPointF Pos) {
+    if (EditMode) EditBoardDrag(Buttons, Shift, Pos);
+}
 
 void TVirelMain::FormKeyDown(QKeyEvent* Event) {
     Event->ignore();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "MapEdit.h"
 #include "Messages.h"
 #include "Play.h"
 #include "Types.h"
@@ -9,7 +10,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class QLabel;
 class QMenu;
@@ -23,7 +23,6 @@ class TCalloutRect;
 class TRoundButton;
 class TScaledLayout;
 class TMessenger;
-struct TSettings;
 
 // The paint box of the board: hands its paint, press and move events to the main window.
 class TBoardBox : public QWidget {
@@ -181,7 +180,7 @@ public:
     // Writes the settings and the game in progress (the close has been accepted).
     void FormClose();
     // The settings read when the window is created, kept until it is first shown.
-    std::unique_ptr<TSettings> IniFile;
+    std::unique_ptr<struct TSettings> IniFile;
     // Set once the close has been accepted.
     bool Closing = false;
 
@@ -229,6 +228,22 @@ public:
     void SetAnimationMode(int Mode);
     // Takes back the move whose animation runs; Stop also ends a playback.
     void CancelMove(bool Stop);
+
+    // --- Map editor (MapEditor.cpp) ---
+    // What the last cell-tool press put down; drag painting paints it.
+    TCellType CurCellType = ctWall;
+    // The tool whose palette button is down.
+    TEditTool SelectedTool() const;
+    // The cell under a board press at Pos (paint-box coordinates); false off the board.
+    bool BoardCellAt(QPointF Pos, int& Col, int& Row) const;
+    // A board press counts only with the left button alone: no modifier key, no other button,
+    // not the second press of a double click.
+    static bool LeftButtonAlone(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                                bool DoubleClick);
+    // Edit mode's part of a board press that landed on cell (Col, Row): applies the tool.
+    void EditBoardPress(int Col, int Row);
+    // Edit mode's part of a pointer move over the board: paints walls or floor.
+    void EditBoardDrag(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
 
 protected:
     void showEvent(QShowEvent* Event) override;

@@ -15,21 +15,14 @@ static void InitAssets() {
     (void)done;
 }
 
-TImageList::TImageList(const QStringList& Files) {
+TImageList::TImageList(const QStringList& Files) : Files(Files), Renderers(Files.size()) {
     InitAssets();
-    Renderers.reserve(Files.size());
-    for (const QString& file : Files) {
-        auto renderer = std::make_unique<QSvgRenderer>(file);
-        // A picture asked for in a box of another shape (folder at 54 x 44) is centred.
-        renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-        Renderers.push_back(std::move(renderer));
-    }
 }
 
 TImageList::~TImageList() = default;
 
 int TImageList::Count() const {
-    return int(Renderers.size());
+    return int(Files.size());
 }
 
 QPixmap TImageList::Bitmap(int Index, QSize Size, qreal DevicePixelRatio) const {
@@ -48,7 +41,13 @@ QPixmap TImageList::Bitmap(int Index, QSize Size, qreal DevicePixelRatio) const 
     if (device.width() > 8192 || device.height() > 8192) return {};
     QImage image(device, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer& renderer = *Renderers[size_t(Index)];
+    std::unique_ptr<QSvgRenderer>& slot = Renderers[size_t(Index)];
+    if (!slot) {
+        slot = std::make_unique<QSvgRenderer>(Files[Index]);
+        // A picture asked for in a box of another shape (folder at 54 x 44) is centred.
+        slot->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    QSvgRenderer& renderer = *slot;
     if (renderer.isValid()) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -21,7 +21,9 @@ public:
     QPixmap Bitmap(int Index, QSize Size, qreal DevicePixelRatio = 1.0) const;
 
 private:
-    std::vector<std::unique_ptr<QSvgRenderer>> Renderers;
+    QStringList Files;
+    // Each picture is parsed the first time it is drawn, so start-up reads only what it shows.
+    mutable std::vector<std::unique_ptr<QSvgRenderer>> Renderers;
     mutable QHash<QString, QPixmap> Cache;
 };
 

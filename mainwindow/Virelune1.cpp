@@ -7,18 +7,28 @@
 #include "Callout.h"
 #include "CenterForm.h"
 #include "Examples.h"
+#include "FileChooser.h"
+#include "GameFolder.h"
 #include "ImageList.h"
+#include "LoadSaveDialogUnit.h"
+#include "MapFile.h"
 #include "MessageUnit.h"
 #include "PackUnit.h"
 #include "RoundButton.h"
+#include "SavedGame.h"
 #include "ScaledLayout.h"
+#include "Settings.h"
 #include "Verify.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
+#include <QSlider>
 #include <QTimer>
 #include <algorithm>
 
@@ -39,6 +49,15 @@ QString WithoutExtension(const QString& Name) {
 QString MenuText(const QString& Title) {
     QString t = Title;
     return t.replace(u'&', QStringLiteral("&&"));
+}
+
+// A stored file name the game may open: relative to the game's folder and inside it.
+bool InGameFolder(const QString& Name) {
+    if (Name.isEmpty() || QFileInfo(Name).isAbsolute() || Name.startsWith(u'/') ||
+        Name.startsWith(u'\\'))
+        return false;
+    const QStringList parts = QString(Name).replace(u'\\', u'/').split(u'/');
+    return !parts.contains(QStringLiteral("..")) && QFileInfo(GamePath(Name)).isFile();
 }
 } // namespace
 
@@ -97,7 +116,13 @@ void TVirelMain::FormCreate() {
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(n); });
     }
-    // The window's placement from the settings file comes with the settings.
+    // Where the window stood when the game last closed; the rest waits for FormShow.
+    IniFile = std::make_unique<TSettings>(ReadSettings(SettingsFilePath()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1280, 1024);
+    const TPlacement place = WindowPlacement(screenSize, QRect(pos(), size()), *IniFile);
+    setGeometry(place.Rect);
+    if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TVirelMain::FormShow() {
@@ -118,12 +143,68 @@ void TVirelMain::FormShow() {
     rSolution->SetBitmap(Picture(own, Images::biSolution, 96));
     if (!Initialized) FormResize();
 
-    // Until the settings are read, the game opens on the first example, in play mode.
-    EditMode = true;
-    ToggleEditMode();
+    if (!Chooser) Chooser = LoadSaveForm;
+
+    // The speed, the mode, the map shown and the game in progress when the game last closed.
+    const std::unique_ptr<TSettings> ini =
+        IniFile ? std::move(IniFile) : std::make_unique<TSettings>();
     LoadedMap = 1;
-    FileName.clear();
-    ShowMap(ExampleMap(1));
+    tbSpeed->setValue(ini->Speed);
+    EditMode = !ini->EditMode;
+    ToggleEditMode();
+    const int stored = ini->LoadedMap;
+    if (stored > 0 && stored <= ExampleCount) {
+        LoadedMap = stored;
+    } else if (stored <= 0 && stored >= -MaxMaps) {
+        // A file that has gone, or that cannot be read, leaves the first example.
+        if (!InGameFolder(ini->FileName) || !LoadFile(ini->FileName, stored == 0 ? 1 : -stored))
+            LoadedMap = 1;
+    }
+    if (LoadedMap > 0) {
+        FileName.clear();
+        ShowMap(ExampleMap(LoadedMap));
+    }
+    // The game comes back only onto the very map it was played on; RestoreGame replays it and
+    // leaves the map at its start when anything disagrees.
+    const TSavedGame& game = ini->Game;
+    if (!EditMode && game.MoveCount > 0 && !game.ID.isEmpty() && game.ID == Play.CurMap.ID)
+        RestoreGame(Play, game);
+    InvalidateBoard();
+}
+
+bool TVirelMain::FormCloseQuery() {
+    CancelMove(true);
+    if (Changed <= 0) return true;
+    switch (ShowMsg(QStringLiteral("💾 Sauver les modifications faites avant de quitter ?"),
+                    mtQuestion)) {
+    case mrNo:
+        return true;
+    case mrYes:
+        return SaveMap(true);
+    default:
+        return false;
+    }
+}
+
+void TVirelMain::FormClose() {
+    TSettings s;
+    if (isMaximized()) {
+        s.Width = -1;
+    } else {
+        const QRect g = geometry();
+        s.Width = g.width();
+        s.Height = g.height();
+        s.Top = g.top();
+        s.Left = g.left();
+    }
+    s.Speed = tbSpeed->value();
+    s.EditMode = EditMode;
+    s.LoadedMap = LoadedMap;
+    if (LoadedMap <= 0) s.FileName = LoadedMap == 0 ? FileName : PackFileName;
+    s.Game = SavedGameOf(Play);
+    s.Game.MoveCount = Play.MoveCount;
+    // A failure is reported inside; the game closes all the same.
+    WriteSettings(SettingsFilePath(), s, GameIsSaved(Play, EditMode), *this);
 }
 
 int TVirelMain::ShowMsg(const QString& Msg, TMsgType DlgType) {
@@ -208,7 +289,9 @@ void TVirelMain::ShowMap(const TMap& Map) {
 
 void TVirelMain::btLoadClick() {
     crInfo->hide();
-    // Choosing a file comes with the load and save dialog.
+    if (!ConfirmDiscard() || !Chooser) return;
+    if (Chooser->Execute(osOpenBoth, QString(), QString(), QString()))
+        LoadFile(Chooser->FileName, 1);
 }
 
 void TVirelMain::btLoadPopupClick() {
@@ -217,8 +300,8 @@ void TVirelMain::btLoadPopupClick() {
 }
 
 void TVirelMain::mnLoadClick(int Tag) {
-    // Asking to keep unsaved edits comes with the document commands.
-    if (Tag < 0 && -Tag > int(CurPack.MapNb)) return;
+    if (Tag == 0 || Tag > ExampleCount || (Tag < 0 && -Tag > int(CurPack.MapNb))) return;
+    if (!ConfirmDiscard()) return;
     LoadedMap = Tag;
     FileName.clear();
     ShowMap(Tag > 0 ? ExampleMap(Tag) : CurPack.Maps[size_t(-Tag - 1)]);
@@ -226,16 +309,17 @@ void TVirelMain::mnLoadClick(int Tag) {
 
 void TVirelMain::btSaveClick() {
     if (!btSave->isEnabled()) return;
-    crInfo->hide();
+    SaveMap(false);
 }
 
 void TVirelMain::btSaveAsClick() {
     if (!btSaveAs->isEnabled()) return;
-    crInfo->hide();
+    SaveMap(true);
 }
 
 void TVirelMain::btPackClick() {
     crInfo->hide();
+    CancelMove(true);
     if (!PackForm) return;
     CenterForm(PackForm, PackForm->Layout);
     PackForm->exec();
@@ -276,8 +360,14 @@ void TVirelMain::mousePressEvent(QMouseEvent* Event) {
 }
 
 void TVirelMain::closeEvent(QCloseEvent* Event) {
-    // Offering to save and writing the settings come with the document commands.
+    // A second close request while the first one is still asking is not taken.
+    if (Closing || !FormCloseQuery()) {
+        Event->ignore();
+        return;
+    }
+    Closing = true;
     SetAnimationMode(0);
+    if (Shown) FormClose();
     Event->accept();
 }
 
@@ -309,16 +399,84 @@ void TVirelMain::SolutionChanged(const QString& Solution) {
                                 : QStringLiteral("(%1 coups)").arg(Solution.size() / 2));
 }
 
-// --- Document commands still to come ---
+// --- Document commands ---
 
 bool TVirelMain::ConfirmDiscard() {
+    CancelMove(true);
+    if (Changed <= 0) return true;
+    switch (ShowMsg(
+        QStringLiteral("💾 Sauver les modifications faites avant de charger un nouveau tableau ?"),
+        mtQuestion)) {
+    case mrNo:
+        return true;
+    case mrYes:
+        return SaveMap(false);
+    default:
+        return false;
+    }
+}
+
+bool TVirelMain::LoadFile(const QString& FName, int Index) {
+    // Read into a scratch pack: a file that fails changes nothing.
+    const auto scratch = std::make_unique<TPack>();
+    if (!ReadMaps(osOpenBoth, *scratch, FName, *this)) return false;
+    if (scratch->MapNb > 0) {
+        if (Index < 1 || Index > int(scratch->MapNb)) return false;
+        PackFileName = FName;
+        FileName.clear();
+        CurPack = *scratch;
+        pmPack->clear();
+        for (int n = 1; n <= int(CurPack.MapNb); ++n) {
+            const QString& title = CurPack.Maps[size_t(n - 1)].Title;
+            QAction* item = pmPack->addAction(MenuText(title.isEmpty() ? NewMapTitle : title));
+            item->setObjectName(QStringLiteral("mnPack%1").arg(n));
+            item->setData(-n);
+            item->setCheckable(true);
+            connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(-n); });
+        }
+        btPackPopup->setEnabled(true);
+        LoadedMap = -Index;
+    } else {
+        // A map file holds one map, whatever number was asked for.
+        FileName = FName;
+        LoadedMap = 0;
+        Index = 1;
+    }
+    ShowMap(scratch->Maps[size_t(Index - 1)]);
     return true;
 }
 
-bool TVirelMain::LoadFile(const QString& /*FName*/, int /*Index*/) {
-    return false;
-}
-
-bool TVirelMain::SaveMap(bool /*AskName*/) {
-    return false;
+bool TVirelMain::SaveMap(bool AskName) {
+    crInfo->hide();
+    // The map goes to the file from a copy, so a failed write leaves its name, texts and ID.
+    TMap map = Play.CurMap;
+    QString name = FileName;
+    const bool asked = AskName || name.isEmpty();
+    if (asked) {
+        if (!Chooser) return false;
+        Chooser->FileName = FileName;
+        if (!Chooser->Execute(osSaveMap, map.Title, map.Info, map.Help)) return false;
+        const QString chosen = Chooser->FileName;
+        if (chosen.isEmpty()) return false;
+        // Only a clear Yes replaces another file; No, Escape or the close box keep it.
+        if (chosen != FileName && QFileInfo::exists(GamePath(chosen)) &&
+            ShowMsg(chosen + QStringLiteral(" existe déjà,\r\nvoulez-vous le remplacer ?"),
+                    mtQuestion) != mrYes)
+            return false;
+        // Saved under another name, the map keeps its own texts.
+        if (FileName.isEmpty() || FileName == chosen)
+            Chooser->GetTitleInfoHelp(map.Title, map.Info, map.Help);
+        name = chosen;
+    }
+    // Saved during a game, the file holds the position the game started from.
+    if (!WriteMapFile(name, map, EditMode ? nullptr : &Play, *this)) return false;
+    TMap& cur = Play.CurMap;
+    cur.ID = map.ID;
+    cur.Title = map.Title;
+    cur.Info = map.Info;
+    cur.Help = map.Help;
+    FileName = name;
+    if (asked) UpdateCaption(false);
+    SetChanged(0);
+    return true;
 }

@@ -175,6 +175,14 @@ public:
     class TFileChooser* Chooser = nullptr;
     // Shows a message through Messenger, else the message dialog.
     int ShowMsg(const QString& Msg, TMsgType DlgType) override;
+    // Stops a running move and offers to save unsaved changes; false keeps the window open.
+    bool FormCloseQuery();
+    // Writes the settings and the game in progress (the close has been accepted).
+    void FormClose();
+    // The settings read when the window is created, kept until it is first shown.
+    std::unique_ptr<struct TSettings> IniFile;
+    // Set once the close has been accepted.
+    bool Closing = false;
 
     // --- Geometry and drawing (Layout.cpp, BoardPaint.cpp) ---
     void FormResize();

@@ -1,0 +1,145 @@
+# Helpers of the end-to-end runs across restarts: Xvfb, the game started from its folder, the
+# caption, screenshots and a close through the window manager's close request.
+# Sourced by a script that sets bin, out, work and wm_close, and defines fail.
+
+xvfb_pid=""
+game_pid=""
+wid=""
+
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+
+start_xvfb() {
+  for tool in Xvfb xdotool xprop xwininfo import convert; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+  done
+  # Xvfb picks a free display itself and writes its number to fd 3.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "Xvfb gave no display"
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
+  export XDG_RUNTIME_DIR="$work/runtime"
+  mkdir -p "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# Starts the game from the folder $1 (the game folder is the executable's folder).
+start_game() {
+  (cd "$1" && exec ./Virelune) >>"$work/game.log" 2>&1 &
+  game_pid=$!
+  wid=""
+  for _ in $(seq 150); do
+    kill -0 "$game_pid" 2>/dev/null || {
+      cat "$work/game.log" >&2
+      fail "the game ended early"
+    }
+    wid="$(xdotool search --onlyvisible --pid "$game_pid" --name '^Virelune' 2>/dev/null | head -n1)"
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || fail "no game window appeared"
+  sleep 0.5
+}
+
+title() {
+  xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p'
+}
+
+wait_title() {
+  local t=""
+  for _ in $(seq 50); do
+    t="$(title "$wid")"
+    [ "$t" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "window title is '$t', not '$1'"
+}
+
+# The newest visible window of the game other than the main window (a dialog), or nothing.
+dialog_window() {
+  xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$wid" | tail -n1
+}
+
+wait_dialog() {
+  local d=""
+  for _ in $(seq 50); do
+    d="$(dialog_window)"
+    [ -n "$d" ] && break
+    sleep 0.1
+  done
+  [ -n "$d" ] || fail "no dialog opened ($1)"
+  sleep 0.5
+  echo "$d"
+}
+
+wait_no_dialog() {
+  for _ in $(seq 50); do
+    [ -z "$(dialog_window)" ] && return 0
+    sleep 0.1
+  done
+  fail "a dialog stays open ($1)"
+}
+
+# Takes a screenshot of window $2 (the main window by default; "root" for the whole screen)
+# into $out/$1.
+shot() {
+  sleep 0.5
+  import -window "${2:-$wid}" "$out/$1" || fail "no screenshot"
+  local colours
+  colours="$(convert "$out/$1" -format %k info:)"
+  [ "$colours" -gt 50 ] || fail "$1 has only $colours colours: nothing drawn"
+  echo "screenshot: $out/$1"
+}
+
+# A left click at a point of the toolbar given in its design units (764 × 40).
+click_toolbar() {
+  local w h x y
+  read -r w h < <(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+  local a=$((w / 53)) b=$((h / 41))
+  local cs=$((4 * (a < b ? a : b)))
+  local tb=$((cs * 5 / 7))
+  read -r x y < <(awk -v x="$1" -v y="$2" -v w="$w" -v tb="$tb" \
+    'BEGIN {printf "%d %d", x * w / 764, y * tb / 40}')
+  xdotool mousemove --window "$wid" "$x" "$y" click 1
+  sleep 0.3
+}
+
+# A left click in window $1 at the fractions $2, $3 of its width and height.
+click_window() {
+  local w h
+  read -r w h < <(xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+  xdotool mousemove --window "$1" "$(awk -v f="$2" -v w="$w" 'BEGIN {printf "%d", f * w}')" \
+    "$(awk -v f="$3" -v h="$h" 'BEGIN {printf "%d", f * h}')" click 1
+  sleep 0.3
+}
+
+# Closes the game as a window manager asks it to, and waits for the program to end.
+close_game() {
+  "$wm_close" "$wid" || fail "the close request could not be sent"
+  for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end on the close request"
+  wait "$game_pid" 2>/dev/null
+  game_pid=""
+}
+
+# Value of key $3 of section $2 in the settings file $1.
+ini_value() {
+  awk -v s="[$2]" -v k="$3" '
+    { sub(/\r$/, "") }
+    /^\[/ { in_s = ($0 == s); next }
+    in_s && index($0, k "=") == 1 { print substr($0, length(k) + 2); exit }' "$1"
+}

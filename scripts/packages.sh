@@ -6,7 +6,7 @@ VIRELUNE_PACKAGES=(
 )
 VIRELUNE_TEST_PACKAGES=(
   clang libclang-rt-14-dev clang-format
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick libx11-dev
 )
 
 ensure_packages() {

@@ -49,8 +49,15 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -n "$wid" ] || fail "no game window appeared"
-size="$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+# The first start opens at the default placement; give the window its design size.
+xdotool windowsize "$wid" 764 556
+for _ in $(seq 50); do
+  size="$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+  [ "$size" = "764x556" ] && break
+  sleep 0.1
+done
 [ "$size" = "764x556" ] || fail "window is $size, not 764x556"
+sleep 0.5
 
 # At 764 × 556 a cell is 52 pixels and the board's corner is at (60, 37 + 51) in the window:
 # the centre of cell (c, 4) is at (60 + 52 c + 26, 322).

@@ -85,7 +85,6 @@ TAboutForm::TAboutForm(QWidget* Parent)
     Layout->Place(Label0, {8, 4, 236, 30}, 22);
 
     Rectangle1 = new TBitmapRect(Panel1);
-    Rectangle1->SetBitmap(Images::Emblem().Bitmap(0, QSize(160, 160), devicePixelRatioF()));
     Layout->Place(Rectangle1, {8, 38, 80, 80});
 
     lInfo = MouseBlindLabel(QString(), Panel1);
@@ -120,6 +119,8 @@ void TAboutForm::showEvent(QShowEvent* Event) {
 }
 
 void TAboutForm::FormShow() {
+    if (Rectangle1->Bitmap().isNull())
+        Rectangle1->SetBitmap(Images::Emblem().Bitmap(0, QSize(160, 160), devicePixelRatioF()));
     lInfo->setText(VersionText());
 }
 

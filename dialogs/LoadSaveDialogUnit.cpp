@@ -210,8 +210,8 @@ TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* F
     setTabOrder(edTitle, edInfo);
     setTabOrder(edInfo, edHelp);
 
-    UpdateIcons();
-    Prepare(osOpenBoth, QString(), QString(), QString());
+    // The folder tree and the icons are filled in each time the dialog is opened, so the
+    // game's start neither lists the game folder nor draws pictures it does not show yet.
     UpdateButtons();
 }
 

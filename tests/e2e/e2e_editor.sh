@@ -230,6 +230,8 @@ stage_solve() {
   d="$(wait_dialog "verdict")"
   [ "$(title "$d")" = "Virelune - Message" ] || fail "the verdict came in '$(title "$d")'"
   shot e2e_editor_5_verdict.png root
+  # The verdict's window covers the middle of the board in this picture: only cells at its
+  # sides are read from it.
   shot e2e_editor_5_solved.png
   [ "$(cell_colours e2e_editor_5_solved.png 2,3 | tr -d ' ')" = "$FLOOR" ] ||
     fail "the pawn did not leave (2, 3)"

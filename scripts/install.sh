@@ -7,6 +7,8 @@ build="$1"
 dest="$2"
 src="$(cd "$(dirname "$0")/.." && pwd)"
 mkdir -p "$dest"
+# The desktop entry needs the folder's full path, whatever folder the script was started from.
+dest="$(cd "$dest" && pwd)"
 # Replace the program atomically, so a running copy is not disturbed.
 install -m 755 "$build/Virelune" "$dest/.Virelune.new"
 mv -f "$dest/.Virelune.new" "$dest/Virelune"

@@ -1,84 +1,28 @@
 #!/usr/bin/env bash
-# Draws a small map in the real game under Xvfb with real clicks and drags (xdotool), then
-# switches to play, checking the board in screenshots kept next to the test.
-# Usage: e2e_editor.sh PATH_TO_Virelune ARTEFACT_DIR
+# Draws a small map in the real game under Xvfb with real clicks and drags (xdotool), switches
+# to play and solves it with an arrow key, answers Oui to the offer to write the solution, saves
+# the map into a new folder made in the real save dialog, checks the file with the game's
+# checker, closes the game through the window manager's close request and starts it again on
+# that map. Screenshots of each step are kept next to the test.
+# Usage: e2e_editor.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close PATH_TO_virelune-check
 #
 # The run is a list of stages (see the end of the file); each stage is a function that leaves
-# the game in a known state for the next. Stages still to come are listed there too.
+# the game in a known state for the next.
 set -u
 bin="$1"
 out="$2"
+wm_close="$3"
+checker="$4"
 work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
-wid=""
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
+. "$(dirname "$0")/e2e_common.sh"
 trap cleanup EXIT
-
-for tool in Xvfb xdotool xprop xwininfo import convert; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
 
 # ---------------------------------------------------------------------------------------------
 # Helpers
-
-start_xvfb() {
-  # Xvfb picks a free display itself and writes its number to fd 3.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || fail "Xvfb gave no display"
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
-  export XDG_RUNTIME_DIR="$work/runtime"
-  mkdir -p "$XDG_RUNTIME_DIR"
-  chmod 700 "$XDG_RUNTIME_DIR"
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-}
-
-# Starts the game from the folder $1 (the game folder is the executable's folder).
-start_game() {
-  (cd "$1" && exec ./Virelune) >>"$work/game.log" 2>&1 &
-  game_pid=$!
-  wid=""
-  for _ in $(seq 150); do
-    kill -0 "$game_pid" 2>/dev/null || {
-      cat "$work/game.log" >&2
-      fail "the game ended early"
-    }
-    wid="$(xdotool search --onlyvisible --pid "$game_pid" --name '^Virelune' 2>/dev/null | head -n1)"
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no game window appeared"
-}
-
-title() {
-  xprop -id "$wid" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p'
-}
-
-wait_title() {
-  local t=""
-  for _ in $(seq 50); do
-    t="$(title)"
-    [ "$t" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "window title is '$t', not '$1'"
-}
 
 # Visible top-level windows of the game: 1 while no dialog is open.
 game_windows() {
@@ -151,16 +95,6 @@ drag_cells() {
   done
   xdotool mouseup 1
   sleep 0.3
-}
-
-# Takes a screenshot of the window into $out/$1.
-shot() {
-  sleep 0.5
-  import -window "$wid" "$out/$1" || fail "no screenshot"
-  local colours
-  colours="$(convert "$out/$1" -format %k info:)"
-  [ "$colours" -gt 50 ] || fail "$1 has only $colours colours: nothing drawn"
-  echo "screenshot: $out/$1"
 }
 
 # Mean colours (hex) of the cells given as "x,y" in screenshot $1, each taken inside a margin
@@ -286,14 +220,107 @@ stage_play() {
   wait_title "Virelune  ●  Nouveau tableau"
 }
 
-# Still to come, once play and the document commands are in:
-#   stage_solve:   click_cell 8 3 (the pawn's row): the pawn slides onto the goal; the verdict
-#                  message opens (game_windows 2), closed with its OK button.
-#   stage_save:    "Sau&ver..." (toolbar_xy 259 20), a new folder and a name typed in the real
-#                  load and save dialog; the file appears under $work/game/<folder>/.
-#   stage_restart: close the window (xdotool key ctrl+F4 or windowclose), start_game again in
-#                  $work/game, load the saved map back through "&Charger" and compare the board
-#                  with e2e_editor_3_drawn.png by cell_colours.
+# The one arrow key that solves the map: the pawn slides from (2, 3) onto the goal at (9, 3),
+# and the verdict asks whether to write the solution found; Return answers Oui.
+stage_solve() {
+  xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+  sleep 0.2
+  xdotool key --clearmodifiers Right
+  local d
+  d="$(wait_dialog "verdict")"
+  [ "$(title "$d")" = "Virelune - Message" ] || fail "the verdict came in '$(title "$d")'"
+  shot e2e_editor_5_verdict.png root
+  # The verdict's window covers the middle of the board in this picture: only cells at its
+  # sides are read from it.
+  shot e2e_editor_5_solved.png
+  [ "$(cell_colours e2e_editor_5_solved.png 2,3 | tr -d ' ')" = "$FLOOR" ] ||
+    fail "the pawn did not leave (2, 3)"
+  [ "$(cell_colours e2e_editor_5_solved.png 9,3 | tr -d ' ')" != \
+    "$(cell_colours e2e_editor_4_play.png 9,3 | tr -d ' ')" ] || fail "no pawn on the goal"
+  xdotool key Return
+  # Only a question answers Return with Oui: the save dialog follows.
+  local s="" t=""
+  for _ in $(seq 50); do
+    s="$(dialog_window)"
+    [ -n "$s" ] && t="$(title "$s")"
+    [ "$t" = "Sauver le tableau" ] && break
+    sleep 0.1
+  done
+  [ "$t" = "Sauver le tableau" ] || fail "Oui opened no save dialog (window '$t')"
+  sleep 0.5
+  SAVE="$s"
+}
+
+# In the save dialog: a folder made with its own button, a file name and a title typed, Sauver.
+# Places in the dialog are fractions of its design size (548 × 376).
+FOLDER=mescartes
+NAME=premiere
+MAP_TITLE="Un coup à droite"
+stage_save() {
+  shot e2e_editor_6_save_dialog.png "$SAVE"
+  click_window "$SAVE" 0.814 0.098 # Nom
+  xdotool type --delay 30 "$FOLDER"
+  click_window "$SAVE" 0.323 0.064 # Créer dossier
+  [ -d "$work/game/$FOLDER" ] || fail "Créer dossier made no folder $FOLDER"
+  [ "$(dialog_window)" = "$SAVE" ] || fail "a message opened on creating the folder"
+  click_window "$SAVE" 0.814 0.098
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 30 "$NAME"
+  click_window "$SAVE" 0.717 0.242 # Titre
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 30 "$MAP_TITLE"
+  sleep 0.3
+  shot e2e_editor_7_save_filled.png "$SAVE"
+  click_window "$SAVE" 0.90 0.93 # Sauver
+  wait_no_dialog "save"
+  wait_title "Virelune  ●  $MAP_TITLE"
+
+  local file="$work/game/$FOLDER/$NAME.vrm"
+  [ -f "$file" ] || fail "no $FOLDER/$NAME.vrm written: $(ls -R "$work/game")"
+  cp "$file" "$out/e2e_editor_saved.vrm"
+  # Header, title, no information, no help, the one-move solution, the pawn where the game
+  # started, the board.
+  local lines
+  mapfile -t lines < <(tr -d '\r' <"$file")
+  [ "${#lines[@]}" -eq 7 ] || fail "the map file has ${#lines[@]} lines"
+  [ "${lines[1]}" = "$MAP_TITLE" ] || fail "the saved title is '${lines[1]}'"
+  [ "${lines[2]} ${lines[3]} ${lines[4]} ${lines[5]}" = "0 0 1R 23" ] ||
+    fail "the saved map holds '${lines[2]} ${lines[3]} ${lines[4]} ${lines[5]}'"
+  local report
+  report="$(cd "$work/game" && "$checker" "$FOLDER/$NAME.vrm")" ||
+    fail "virelune-check refused the saved map: $report"
+  echo "$report"
+  [ "$(tail -n1 <<<"$report")" = "mtFlag:    Terminé 🥷" ] ||
+    fail "the stored solution does not end the game: $report"
+}
+
+# Closed by the window manager, the game writes the map's file into the settings and starts
+# again on it, with the game played on it: the pawn on its goal.
+stage_restart() {
+  close_game
+  local ini="$work/game/Virelune.ini"
+  [ "$(ini_value "$ini" Map LoadedMap)" = "0" ] ||
+    fail "LoadedMap is '$(ini_value "$ini" Map LoadedMap)'"
+  [ "$(ini_value "$ini" Map FileName)" = "$FOLDER/$NAME.vrm" ] ||
+    fail "FileName is '$(ini_value "$ini" Map FileName)'"
+  local w=$W h=$H
+  start_game "$work/game"
+  wait_title "Virelune  ●  $MAP_TITLE"
+  measure
+  [ "$W $H" = "$w $h" ] || fail "the window came back at ${W}x$H, not ${w}x$h"
+  shot e2e_editor_8_restarted.png
+  local c
+  for c in 0,0 10,0 10,7 0,7 5,0 0,4 10,4 5,7 5,5 7,5 3,6 6,6 1,1 5,3 9,6; do
+    [ "$(cell_colours e2e_editor_8_restarted.png "$c")" = \
+      "$(cell_colours e2e_editor_4_play.png "$c")" ] || fail "cell $c is not as it was saved"
+  done
+  [ "$(cell_colours e2e_editor_8_restarted.png 9,3)" = \
+    "$(cell_colours e2e_editor_5_solved.png 9,3)" ] || fail "the pawn is not back on its goal"
+  [ "$(cell_colours e2e_editor_8_restarted.png 2,3 | tr -d ' ')" = "$FLOOR" ] ||
+    fail "the game on the map did not come back"
+  [ "$(game_windows)" -eq 1 ] || fail "a message opened at the restart"
+  close_game
+}
 
 start_xvfb
 stage_start
@@ -301,5 +328,7 @@ stage_new_map
 stage_draw
 stage_limit
 stage_play
-kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
-echo "PASS: map drawn and played"
+stage_solve
+stage_save
+stage_restart
+echo "PASS: map drawn, solved, saved into a new folder and back after a restart"

@@ -3,11 +3,13 @@
 # its second map chosen from the Pack menu, the game closed by the window manager's close
 # request and started again on that map. Also opens the save dialog, the pack editor and the
 # about box from the toolbar, with screenshots kept next to the test.
-# Usage: e2e_packs.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close
+# The pack written is read back with the game's checker.
+# Usage: e2e_packs.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close PATH_TO_virelune-check
 set -u
 bin="$1"
 out="$2"
 wm_close="$3"
+checker="$4"
 work="$(mktemp -d)"
 fail() {
   echo "FAIL: $*" >&2
@@ -62,6 +64,18 @@ click_window "$dialog" 0.90 0.93 # Sauver
 sleep 0.5
 [ -f "$game/packs/construit.vrp" ] || fail "the pack editor wrote no packs/construit.vrp"
 head -c 6 "$game/packs/construit.vrp" | grep -q '^VRP1-2' || fail "the pack does not hold two maps"
+# The game's own reader and rules on the pack written: both maps read without a fault, and
+# each stored solution plays to its end.
+cp "$game/packs/construit.vrp" "$out/e2e_packs_construit.vrp"
+report="$(cd "$game" && "$checker" packs/construit.vrp)" ||
+  fail "virelune-check refused the pack: $report"
+echo "$report"
+expected="== packs/construit.vrp
+map 1: Carte deux
+mtFlag:    Terminé 🥷
+map 2: Carte un
+mtFlag:    Terminé 🥷"
+[ "$report" = "$expected" ] || fail "virelune-check on the pack says: $report"
 xdotool key Escape
 wait_no_dialog "pack editor"
 

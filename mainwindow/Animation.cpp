@@ -136,14 +136,12 @@ void TVirelMain::PlayerVerdict() {
     const TVerdict verdict = JudgeSolution(Play.CurMap.Solution, Play.MoveCount, found);
     const int answer = ShowMsg(verdict.Text, verdict.Kind);
     if (!verdict.OfferSave || answer != mrYes) return;
-    const QString oldName = FileName;
-    const QString oldSolution = Play.CurMap.Solution;
     Play.CurMap.Solution = found;
     SaveMap(true);
-    if (FileName == oldName)
-        Play.SetSolution(found); // saved over the same file, or not saved: the map keeps it
-    else
-        Play.CurMap.Solution = oldSolution;
+    // Saved over the same file, under a new name (the window's map is now that file), or not
+    // saved at all: the window's map keeps the new solution. Giving it back its old solution
+    // after a save under a new name would let a later save erase the solution from that file.
+    Play.SetSolution(found);
 }
 
 void TVirelMain::CancelMove(bool Stop) {

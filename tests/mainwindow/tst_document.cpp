@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 const QString Dot = QStringLiteral("  \u25CF  ");
@@ -41,6 +42,7 @@ private slots:
     void saveOverExisting();
     void saveAsKeepsTexts();
     void saveDuringGameWritesStart();
+    void solutionSavedUnderNewNameStaysWithTheMap();
     void writeFailureKeepsChanges();
     void packLoadFillsMenu();
     void loadFileNumbers();
@@ -237,6 +239,28 @@ void TestDocument::saveDuringGameWritesStart() {
     QCOMPARE(read.Maps[0].PawnPos[0].y, std::int16_t(1));
     QCOMPARE(F.W->Play.CurMap.PawnPos[0].y, onScreen.y);
     QCOMPARE(F.W->Play.MoveCount, 1);
+}
+
+void TestDocument::solutionSavedUnderNewNameStaysWithTheMap() {
+    QVERIFY(F.W->LoadFile(QStringLiteral("maps/untitled.vrm"), 1));
+    F.Messages.Answers = {mrYes};
+    F.Chooser.Answers = {QStringLiteral("maps/found.vrm"), QStringLiteral("maps/found.vrm")};
+    QTest::keyClick(F.W.get(), Qt::Key_Right);
+    for (int n = 0; n < 1000 && F.W->tAnimate->isActive(); ++n) F.W->tAnimateTimer();
+    QCOMPARE(F.Messages.Texts(),
+             QStringList{"Solution trouvée 😎\r\nFaut-il l'écrire dans un fichier ?"});
+    QCOMPARE(F.W->FileName, QStringLiteral("maps/found.vrm"));
+    TPack read;
+    QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/found.vrm"), F.Messages));
+    QCOMPARE(read.Maps[0].Solution, QStringLiteral("1R"));
+    // The window's map is now that file: it shows the solution the file holds, so saving it
+    // again under its own name keeps the solution.
+    QCOMPARE(F.W->Play.CurMap.Solution, QStringLiteral("1R"));
+    QCOMPARE(F.W->lSolutionCount->text(), QStringLiteral("(1 coups)"));
+    F.W->ToggleEditMode(); // no edit: "Sauver..." is offered in edit mode only
+    F.W->btSaveAsClick();
+    QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/found.vrm"), F.Messages));
+    QCOMPARE(read.Maps[0].Solution, QStringLiteral("1R"));
 }
 
 void TestDocument::writeFailureKeepsChanges() {

@@ -7,48 +7,15 @@ set -u
 bin="$1"
 out="$2"
 work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
 fail() { echo "FAIL: $*" >&2; exit 1; }
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
+. "$(dirname "$0")/e2e_common.sh"
 trap cleanup EXIT
 
-for tool in Xvfb xdotool xwininfo import convert; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
-
-mkdir -p "$work/game" "$work/runtime" "$out"
-chmod 700 "$work/runtime"
+# The game folder is the executable's folder: a copy in an empty folder starts without settings.
+start_xvfb
+mkdir -p "$work/game"
 cp "$bin" "$work/game/Virelune"
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-(cd "$work/game" && exec ./Virelune) >"$work/game.log" 2>&1 &
-game_pid=$!
-
-wid=""
-for _ in $(seq 150); do
-  kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log" >&2; fail "the game ended early"; }
-  wid="$(xdotool search --onlyvisible --name '^Virelune' 2>/dev/null | head -n1)"
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no game window appeared"
+start_game "$work/game"
 # The first start opens at the default placement; give the window its design size.
 xdotool windowsize "$wid" 764 556
 for _ in $(seq 50); do

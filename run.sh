@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
 ensure_packages "${VIRELUNE_PACKAGES[@]}"
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELUNE_TESTS=OFF >/dev/null
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELUNE_TESTS=OFF -DVIRELUNE_BENCH=OFF >/dev/null
 cmake --build build-release -j "$(nproc)"
 
 home_dir="${VIRELUNE_HOME:-$HOME/Virelune}"

@@ -118,17 +118,9 @@ private:
 };
 
 TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* FileOps)
-    : QDialog(Parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Messenger(Messenger), FileOps(FileOps ? FileOps : &DiskFileOps()) {
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(FormColor.rgb()));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    resize(int(DesignWidth), int(DesignHeight));
-
-    Layout = new TScaledLayout(QSizeF(DesignWidth, DesignHeight), this);
+    : QDialog(Parent, DialogFormFlags), Messenger(Messenger),
+      FileOps(FileOps ? FileOps : &DiskFileOps()) {
+    Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
 
     auto iconButton = [this](const QString& text, const QRectF& rect, TBitmapRect*& icon,
                              const QRectF& iconRect) {

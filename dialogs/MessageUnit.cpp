@@ -19,18 +19,9 @@ constexpr double DesignHeight = 136;
 const QColor FormColor = QColor::fromRgba(0xFCD7E8F8);
 } // namespace
 
-TMessageForm::TMessageForm(QWidget* Parent)
-    : QDialog(Parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TMessageForm::TMessageForm(QWidget* Parent) : QDialog(Parent, DialogFormFlags) {
     setWindowTitle(QStringLiteral("Virelune - Message"));
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(FormColor.rgb()));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    resize(int(DesignWidth), int(DesignHeight));
-
-    Layout = new TScaledLayout(QSizeF(DesignWidth, DesignHeight), this);
+    Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     rImage = new TBitmapRect(Layout);
     lMessage = new QLabel(Layout);
     lMessage->setWordWrap(true);

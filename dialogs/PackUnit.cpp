@@ -3,6 +3,7 @@
 #include "PackUnit.h"
 
 #include "BitmapRect.h"
+#include "CenterForm.h"
 #include "BoardThumbnail.h"
 #include "Callout.h"
 #include "FileChooser.h"
@@ -134,17 +135,8 @@ QString FromMemo(const QPlainTextEdit* Memo) {
 TPackForm::TPackForm(QWidget* Parent) : TPackForm(nullptr, nullptr, Parent) {}
 
 TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Parent)
-    : QDialog(Parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Msgr(Messenger), Files(Chooser) {
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, FormColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
-    resize(int(DesignWidth), int(DesignHeight));
-
-    Layout = new TScaledLayout(QSizeF(DesignWidth, DesignHeight), this);
+    : QDialog(Parent, DialogFormFlags), Msgr(Messenger), Files(Chooser) {
+    Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     // A button with its icon on the left and its text on the right. The icons are drawn when
     // the editor is first shown, so the game starts without rendering them.
     auto button = [&](TRoundButton*& Button, TBitmapRect*& Icon, const QString& Text,

@@ -4,6 +4,9 @@
 #include "ScaledLayout.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QDialog>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -53,4 +56,14 @@ void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
         frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()), MainScaleFactor(), over);
     Form->resize(bounds.size() - frame);
     Form->move(bounds.topLeft());
+}
+
+TScaledLayout* SetUpDialogForm(QDialog* Form, const QColor& Fill, QSizeF Design) {
+    Form->setModal(true);
+    QPalette pal = Form->palette();
+    pal.setColor(QPalette::Window, QColor(Fill.rgb()));
+    Form->setPalette(pal);
+    Form->setAutoFillBackground(true);
+    Form->resize(int(Design.width()), int(Design.height()));
+    return new TScaledLayout(Design, Form);
 }

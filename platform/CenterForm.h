@@ -4,9 +4,20 @@
 
 #include <QRect>
 #include <QSize>
+#include <Qt>
 
+class QColor;
+class QDialog;
 class QWidget;
 class TScaledLayout;
+
+// The frame of the game's dialogs: a tool window with a title and a close box.
+constexpr Qt::WindowFlags DialogFormFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// Makes Form a modal dialog filled with Fill at its design size, and gives it the scaled layout
+// that holds its controls.
+TScaledLayout* SetUpDialogForm(QDialog* Form, const QColor& Fill, QSizeF Design);
 
 // The main window tells where its scale lives (ScaleFactor, CellSize / 56) and which window to
 // centre on when no window of the game is active.

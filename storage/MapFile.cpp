@@ -142,6 +142,23 @@ struct TReadContext {
     void Warn(const QString& Text) { Messenger.ShowMsg(Text, mtWarning); }
 };
 
+// Cuts Text to Limit units, with the warning TooLong (its "%1" is the limit) when it was longer.
+void KeepWithin(TReadContext& Ctx, QString& Text, int Limit, const QString& TooLong) {
+    if (Text.size() <= Limit) return;
+    Ctx.Warn(TooLong.arg(Limit));
+    Text = CutToLimit(Text, Limit);
+}
+
+// Reads a line count, then that many lines into Text, cut to the texts' limit. False when the
+// count is not a number.
+bool ReadText(TReadContext& Ctx, QString& Text, const QString& TooLong) {
+    quint32 count = 0;
+    if (!ParseCount(Ctx.Lines.ReadLineBytes(), count)) return false;
+    Text = ReadLines(Ctx.Lines, count);
+    KeepWithin(Ctx, Text, MaxTextLength, TooLong);
+    return true;
+}
+
 // Reads the lines of map record Index (1-based) that follow its header line. Returns the error
 // text, empty on success.
 QString ReadMap(TReadContext& Ctx, int Index, const QByteArray& Header) {
@@ -156,33 +173,19 @@ QString ReadMap(TReadContext& Ctx, int Index, const QByteArray& Header) {
                  QStringLiteral("est incorrect (il sera recalculé)"));
     }
 
-    QString title = Ctx.Lines.ReadLine();
-    TrimLineEnds(title);
-    if (title.size() > MaxTitleLength) {
-        Ctx.Warn(QStringLiteral("Le titre du tableau") + label +
-                 QStringLiteral("est trop long (tronqué à %1)").arg(MaxTitleLength));
-        title = CutToLimit(title, MaxTitleLength);
-    }
-    map.Title = title;
-
-    quint32 count = 0;
-    if (!ParseCount(Ctx.Lines.ReadLineBytes(), count))
+    map.Title = Ctx.Lines.ReadLine();
+    TrimLineEnds(map.Title);
+    KeepWithin(Ctx, map.Title, MaxTitleLength,
+               QStringLiteral("Le titre du tableau") + label +
+                   QStringLiteral("est trop long (tronqué à %1)"));
+    if (!ReadText(Ctx, map.Info,
+                  QStringLiteral("L'information du tableau") + label +
+                      QStringLiteral("est trop longue (tronquée à %1)")))
         return QStringLiteral("Mauvaise taille d'information");
-    map.Info = ReadLines(Ctx.Lines, count);
-    if (map.Info.size() > MaxTextLength) {
-        Ctx.Warn(QStringLiteral("L'information du tableau") + label +
-                 QStringLiteral("est trop longue (tronquée à %1)").arg(MaxTextLength));
-        map.Info = CutToLimit(map.Info, MaxTextLength);
-    }
-
-    if (!ParseCount(Ctx.Lines.ReadLineBytes(), count))
+    if (!ReadText(Ctx, map.Help,
+                  QStringLiteral("L'aide du tableau") + label +
+                      QStringLiteral("est trop longue (tronquée à %1)")))
         return QStringLiteral("Mauvaise taille d'aide");
-    map.Help = ReadLines(Ctx.Lines, count);
-    if (map.Help.size() > MaxTextLength) {
-        Ctx.Warn(QStringLiteral("L'aide du tableau") + label +
-                 QStringLiteral("est trop longue (tronquée à %1)").arg(MaxTextLength));
-        map.Help = CutToLimit(map.Help, MaxTextLength);
-    }
 
     const QString formatError =
         QStringLiteral("Le tableau") + label + QStringLiteral("n'est pas au bon format (");
@@ -254,24 +257,12 @@ bool ReadOpenFile(TOpenSaveType OsType, TPack& Pack, TLineReader& Lines, TMessen
         return fail(QStringLiteral("Mauvais nombre de tableaux"));
     Pack.MapNb = mapNb;
 
-    const QString title = Lines.ReadLine();
-    if (title.size() > MaxTitleLength) {
-        ctx.Warn(
-            QStringLiteral("Le titre du pack est trop long (tronqué à %1)").arg(MaxTitleLength));
-        Pack.Title = CutToLimit(title, MaxTitleLength);
-    } else {
-        Pack.Title = title;
-    }
-
-    quint32 count = 0;
-    if (!ParseCount(Lines.ReadLineBytes(), count))
+    Pack.Title = Lines.ReadLine(); // a pack title is taken as it stands, untrimmed
+    KeepWithin(ctx, Pack.Title, MaxTitleLength,
+               QStringLiteral("Le titre du pack est trop long (tronqué à %1)"));
+    if (!ReadText(ctx, Pack.Info,
+                  QStringLiteral("L'information du pack est trop longue (tronquée à %1)")))
         return fail(QStringLiteral("Mauvaise taille d'information"));
-    Pack.Info = ReadLines(Lines, count);
-    if (Pack.Info.size() > MaxTextLength) {
-        ctx.Warn(QStringLiteral("L'information du pack est trop longue (tronquée à %1)")
-                     .arg(MaxTextLength));
-        Pack.Info = CutToLimit(Pack.Info, MaxTextLength);
-    }
 
     if (OsType == osViewPack) return true;
 

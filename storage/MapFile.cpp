@@ -107,11 +107,7 @@ QChar SafeCodeChar(int v) {
 
 // A title or solution goes on one line; a line break in it would break the file apart.
 QString OneLine(const QString& S) {
-    QString s = S;
-    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    s.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    s.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return s;
+    return ReplaceLineBreaks(S, QStringLiteral(" "));
 }
 
 void AppendLine(QByteArray& Out, const QString& S) {
@@ -303,6 +299,14 @@ void TrimLineEnds(QString& S) {
         --n;
     }
     S.truncate(n);
+}
+
+QString ReplaceLineBreaks(const QString& S, const QString& With) {
+    QString s = S;
+    s.replace(QLatin1String("\r\n"), With);
+    s.replace(QLatin1Char('\r'), With);
+    s.replace(QLatin1Char('\n'), With);
+    return s;
 }
 
 QString CutToLimit(const QString& S, int Limit) {

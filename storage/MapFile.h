@@ -19,6 +19,8 @@ constexpr int MapIdLength = 14;
 
 // Removes every trailing CR, LF and space.
 void TrimLineEnds(QString& S);
+// S with every line break in it (CR LF, lone CR or lone LF) replaced by With.
+QString ReplaceLineBreaks(const QString& S, const QString& With);
 
 // The first Limit UTF-16 units of S, or one unit fewer when the cut would split an emoji
 // (a surrogate pair) in two.

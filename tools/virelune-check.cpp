@@ -26,11 +26,7 @@ void PrintLine(const QString& Line) {
 
 // Every line break inside a message, however written, as the two characters \n.
 QString OnOneLine(const QString& Text) {
-    QString s = Text;
-    s.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
-    s.replace(QLatin1Char('\r'), QLatin1String("\\n"));
-    s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return s;
+    return ReplaceLineBreaks(Text, QStringLiteral("\\n"));
 }
 
 // Prints each message as "kind: text" and answers as a player who declines every question.

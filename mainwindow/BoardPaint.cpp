@@ -40,7 +40,8 @@ const TVirelMain::TBoardPictures& TVirelMain::BoardPictures() {
         Pictures.CellSize = CellSize;
         Pictures.Ratio = ratio;
         const QSize cell(CellSize, CellSize), rised(RisedSize, RisedSize), pawn(PawnSize, PawnSize);
-        for (int i = 0; i < int(Pictures.Cell.size()); ++i)
+        // Picture 0 (wall over floor) belongs to the palette; the board never draws it.
+        for (int i = 1; i < int(Pictures.Cell.size()); ++i)
             Pictures.Cell[size_t(i)] = Images::Cell().Bitmap(i, cell, ratio);
         for (int i = 0; i < 2; ++i) {
             Pictures.Rised[size_t(i)] = Images::Rised().Bitmap(i, rised, ratio);

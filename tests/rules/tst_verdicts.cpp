@@ -20,35 +20,57 @@ void TestVerdicts::verify_data() {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("msg");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QList<QPoint>>("moved"); // pawn k (from 1) put at moved[k - 1], if given
     const QString head = "🪳 Un ou plusieurs défauts détectés :";
     QTest::newRow("floor only")
         << QStringList{"..........."} << ""
-        << head + "\r\nIl faut au moins un pion.\r\nIl faut au moins une case but.";
+        << head + "\r\nIl faut au moins un pion.\r\nIl faut au moins une case but."
+        << QList<QPoint>();
     QTest::newRow("pawn home") << QStringList{"u.........."} << ""
-                               << head + "\r\nTous les pions sont déjà sur les buts.";
+                               << head + "\r\nTous les pions sont déjà sur les buts."
+                               << QList<QPoint>();
     QTest::newRow("no pawn, two goals")
-        << QStringList{"o.o........"} << "" << head + "\r\nIl faut au moins un pion.";
+        << QStringList{"o.o........"} << "" << head + "\r\nIl faut au moins un pion."
+        << QList<QPoint>();
     QTest::newRow("two pawns three goals")
         << QStringList{"uvo........"} << ""
-        << head + "\r\nIl faut le même nombre de pions et de buts.";
+        << head + "\r\nIl faut le même nombre de pions et de buts." << QList<QPoint>();
     QTest::newRow("door without button")
         << QStringList{"1o.D......."} << ""
-        << head + "\r\nIl faut au moins un bouton pour actionner les portes.";
+        << head + "\r\nIl faut au moins un bouton pour actionner les portes." << QList<QPoint>();
     QTest::newRow("button without door")
         << QStringList{"1o.b......."} << ""
-        << head + "\r\nIl n'y a pas de porte à actionner par les boutons.";
+        << head + "\r\nIl n'y a pas de porte à actionner par les boutons." << QList<QPoint>();
     QTest::newRow("buttons and doors") << QStringList{"1o.bd......"} << ""
-                                       << "";
+                                       << "" << QList<QPoint>();
     QTest::newRow("sound with caller's findings")
-        << QStringList{"1o........."} << "\r\nDéjà vu." << head + "\r\nDéjà vu.";
+        << QStringList{"1o........."} << "\r\nDéjà vu." << head + "\r\nDéjà vu." << QList<QPoint>();
+    // Pawns the reader accepts but no one could place: defects after the five sentences.
+    QTest::newRow("pawn on a wall")
+        << QStringList{"1o.........", "2o........."} << "" << head + "\r\nLe pion 2 est sur un mur."
+        << QList<QPoint>{{0, 0}, {2, 3}};
+    QTest::newRow("two pawns on one cell")
+        << QStringList{"1o.........", "2o........."} << ""
+        << head + "\r\nLes pions 1 et 2 sont sur la même case." << QList<QPoint>{{0, 1}, {0, 1}};
+    QTest::newRow("both, after the other findings")
+        << QStringList{"1o.D.......", "2.3........"} << ""
+        << head + "\r\nIl faut le même nombre de pions et de buts." +
+               "\r\nIl faut au moins un bouton pour actionner les portes." +
+               "\r\nLe pion 1 est sur un mur.\r\nLe pion 3 est sur un mur." +
+               "\r\nLes pions 1 et 3 sont sur la même case."
+        << QList<QPoint>{{5, 5}, {0, 1}, {5, 5}};
 }
 
 void TestVerdicts::verify() {
     QFETCH(QStringList, rows);
     QFETCH(QString, msg);
     QFETCH(QString, shown);
+    QFETCH(QList<QPoint>, moved);
+    TMap map = MapFromRows(rows);
+    for (int i = 0; i < moved.size(); ++i)
+        map.PawnPos[i] = TSmallPoint{qint16(moved[i].x()), qint16(moved[i].y())};
     TMessageRecorder rec;
-    QCOMPARE(Verify(MapFromRows(rows), msg, rec), !shown.isEmpty());
+    QCOMPARE(Verify(map, msg, rec), !shown.isEmpty());
     QCOMPARE(rec.Texts(), shown.isEmpty() ? QStringList() : QStringList{shown});
     if (!shown.isEmpty()) QCOMPARE(rec.Shown[0].first, mtWarning);
 }

@@ -11,9 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     TIniStore ini;
     ini.LoadText(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
     const TSettings settings = ReadSettings(ini);
-    const TPlacement placement =
-        WindowPlacement(QSize(1920, 1080), QRect(0, 0, 800, 600), settings);
+    const QRect screen(0, 0, 1920, 1080);
+    const QRect room(0, 0, 1920, 1050);
+    StoredWindowCentre(QRect(0, 0, 800, 600), settings);
+    const TPlacement placement = WindowPlacement(screen, room, QRect(0, 0, 800, 600), settings);
     if (placement.Rect.width() < 640 || placement.Rect.height() < 512) std::abort();
+    if (!placement.Maximized && settings.Width > 0 && !room.contains(placement.Rect) &&
+        !screen.contains(placement.Rect))
+        std::abort();
 
     for (int n = 1; n <= ExampleCount; ++n) {
         TSavedGame game = settings.Game;

@@ -118,9 +118,15 @@ void TVirelMain::FormCreate() {
     }
     // Where the window stood when the game last closed; the rest waits for FormShow.
     IniFile = std::make_unique<TSettings>(ReadSettings(SettingsFilePath()));
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->size() : QSize(1280, 1024);
-    const TPlacement place = WindowPlacement(screenSize, QRect(pos(), size()), *IniFile);
+    // The screen that holds the stored window's centre, so a window left on a second monitor
+    // comes back there; the primary screen when none does.
+    const QRect current(pos(), size());
+    const std::optional<QPoint> centre = StoredWindowCentre(current, *IniFile);
+    const QScreen* screen = centre ? QGuiApplication::screenAt(*centre) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+    const QRect room = screen ? screen->availableGeometry() : whole;
+    const TPlacement place = WindowPlacement(whole, room, current, *IniFile);
     setGeometry(place.Rect);
     if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -4,11 +4,13 @@
 #include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "SafeSave.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -41,6 +43,11 @@ const QString PlaySection = QStringLiteral("Play");
 bool TIniStore::Load(const QString& Path, QString* ErrorText) {
     Lines.clear();
     if (!QFileInfo::exists(Path)) return true;
+    // A FIFO would keep the game waiting for a writer before its window ever shows.
+    if (IsSpecialFile(Path)) {
+        if (ErrorText) *ErrorText = NotRegularFileText();
+        return false;
+    }
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (ErrorText) *ErrorText = file.errorString();
@@ -219,28 +226,63 @@ bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame
     return ini.Save(Path, Messenger);
 }
 
-TPlacement WindowPlacement(const QSize& Screen, const QRect& Current, const TSettings& Stored) {
+namespace {
+
+// The size below which the window is not made, the design size's proportions kept.
+constexpr int MinWidth = 640;
+constexpr int MinHeight = 512;
+
+// Whether the rectangle at L, T of W by H lies wholly within Area; 64-bit, so that a hostile
+// stored value cannot overflow.
+bool Within(const QRect& Area, qint64 L, qint64 T, qint64 W, qint64 H) {
+    return !Area.isEmpty() && L >= Area.left() && T >= Area.top() &&
+           L + W <= qint64(Area.left()) + Area.width() &&
+           T + H <= qint64(Area.top()) + Area.height();
+}
+
+} // namespace
+
+std::optional<QPoint> StoredWindowCentre(const QRect& Current, const TSettings& Stored) {
+    if (Stored.Width <= 0) return std::nullopt;
+    const qint64 l = Stored.Left.value_or(Current.left());
+    const qint64 t = Stored.Top.value_or(Current.top());
+    const auto clamp = [](qint64 v) {
+        return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max()));
+    };
+    return QPoint(clamp(l + Stored.Width / 2), clamp(t + std::max(Stored.Height, 0) / 2));
+}
+
+TPlacement WindowPlacement(const QRect& Screen, const QRect& Available, const QRect& Current,
+                           const TSettings& Stored) {
     TPlacement p;
-    int w = Stored.Width;
-    int l = Current.left(), t = Current.top(), h = 0;
+    qint64 w = Stored.Width;
+    qint64 l = Current.left(), t = Current.top(), h = 0;
     if (w < 0) {
         p.Maximized = true;
         w = 0;
     } else if (w > 0) {
         l = Stored.Left.value_or(Current.left());
         t = Stored.Top.value_or(Current.top());
-        h = Stored.Height;
+        // A window taller than the room on its screen is cut to that room.
+        h = std::min<qint64>(Stored.Height, std::max(Available.height(), MinHeight));
     }
-    if (w == 0 || w > Screen.width()) {
+    if (w > 0 && (w < MinWidth || h < MinHeight)) {
+        w = MinWidth;
+        h = MinHeight;
+    }
+    // A window that would stand even partly off its screen (or that is wider than it) opens
+    // where a first start puts it.
+    if (w == 0 || !Within(Available, l, t, w, h)) {
         w = Screen.width() / 2;
-        l = w / 2;
-        t = Screen.height() / 4;
-        h = Current.width() > 0 ? int(qint64(Current.height()) * w / Current.width()) : 0;
+        l = Screen.left() + w / 2;
+        t = Screen.top() + Screen.height() / 4;
+        h = Current.width() > 0 ? qint64(Current.height()) * w / Current.width() : 0;
+        if (w < MinWidth || h < MinHeight) {
+            w = MinWidth;
+            h = MinHeight;
+        }
     }
-    if (w < 640 || h < 512) {
-        w = 640;
-        h = 512;
-    }
-    p.Rect = QRect(l, t, w, h);
+    p.Rect = QRect(int(l), int(t), int(w), int(h));
     return p;
 }

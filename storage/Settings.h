@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "SavedGame.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -17,7 +18,8 @@
 // without regard to case.
 class TIniStore {
 public:
-    // A missing file is an empty store; false only when an existing file cannot be read.
+    // A missing file is an empty store; false only when an existing file cannot be read or is
+    // no regular file (a FIFO would block the read).
     bool Load(const QString& Path, QString* ErrorText = nullptr);
     void LoadText(const QByteArray& Text);
     QByteArray Text() const;
@@ -82,8 +84,15 @@ struct TPlacement {
     QRect Rect;
 };
 
-// The window's placement from the stored values: Screen is the screen's size, Current the
-// window's bounds as designed. A stored width of 0 or wider than the screen gives half the
-// screen's width, centred, a quarter of its height from the top, in the window's proportions;
-// anything smaller than 640 by 512 becomes 640 by 512.
-TPlacement WindowPlacement(const QSize& Screen, const QRect& Current, const TSettings& Stored);
+// Where the stored window's centre lies, to find the screen it belongs on; none when no width
+// is stored (a first start or a maximized window: the primary screen).
+std::optional<QPoint> StoredWindowCentre(const QRect& Current, const TSettings& Stored);
+
+// The window's placement from the stored values. Screen is the geometry of the screen the window
+// belongs on and Available the part of it that windows may use; Current is the window's bounds
+// as designed. A stored height taller than the available height is cut to it (never below 512);
+// a window smaller than 640 by 512 becomes 640 by 512; a stored window that would not then lie
+// wholly within Available, no stored width and a maximized window all give half the screen's
+// width, centred, a quarter of its height from the top, in the window's proportions.
+TPlacement WindowPlacement(const QRect& Screen, const QRect& Available, const QRect& Current,
+                           const TSettings& Stored);

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QtTest>
+#include <limits>
 
 namespace {
 
@@ -367,29 +368,63 @@ void TestSettings::failedWriteIsReported() {
 }
 
 void TestSettings::placement_data() {
-    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("room");        // the screen's available area
     QTest::addColumn<QList<int>>("stored"); // Width, Height, Left, Top (-99: missing)
     QTest::addColumn<bool>("maximized");
     QTest::addColumn<QRect>("rect");
-    const QSize hd(1920, 1080);
-    QTest::newRow("first start") << hd << QList<int>{0, 0, -99, -99} << false
-                                 << QRect(480, 270, 960, 720);
-    QTest::newRow("maximized") << hd << QList<int>{-1, 300, 7, 7} << true
-                               << QRect(480, 270, 960, 720);
-    QTest::newRow("800 by 400") << hd << QList<int>{800, 400, 10, 20} << false
+    const QRect hd(0, 0, 1920, 1080);
+    const QRect hdRoom(0, 0, 1920, 1050); // a panel along the bottom
+    const QRect centred(480, 270, 960, 720);
+    const int big = std::numeric_limits<int>::max();
+    QTest::newRow("first start") << hd << hd << QList<int>{0, 0, -99, -99} << false << centred;
+    QTest::newRow("maximized") << hd << hd << QList<int>{-1, 300, 7, 7} << true << centred;
+    QTest::newRow("800 by 400") << hd << hd << QList<int>{800, 400, 10, 20} << false
                                 << QRect(10, 20, 640, 512);
     QTest::newRow("wider than the screen")
-        << hd << QList<int>{2000, 900, 5, 5} << false << QRect(480, 270, 960, 720);
-    QTest::newRow("stored as is") << hd << QList<int>{1000, 700, 30, 40} << false
+        << hd << hd << QList<int>{2000, 900, 5, 5} << false << centred;
+    QTest::newRow("stored as is") << hd << hd << QList<int>{1000, 700, 30, 40} << false
                                   << QRect(30, 40, 1000, 700);
     QTest::newRow("no left or top")
-        << hd << QList<int>{1000, 700, -99, -99} << false << QRect(100, 50, 1000, 700);
-    QTest::newRow("small screen") << QSize(1000, 700) << QList<int>{0, 0, -99, -99} << false
+        << hd << hd << QList<int>{1000, 700, -99, -99} << false << QRect(100, 50, 1000, 700);
+    QTest::newRow("small screen") << QRect(0, 0, 1000, 700) << QRect(0, 0, 1000, 700)
+                                  << QList<int>{0, 0, -99, -99} << false
                                   << QRect(250, 175, 640, 512);
+    // Hostile or stale positions never leave the window out of sight, nor overflow.
+    QTest::newRow("left INT_MAX") << hd << hd << QList<int>{800, 600, big, 10} << false << centred;
+    QTest::newRow("top INT_MAX") << hd << hd << QList<int>{800, 600, 10, big} << false << centred;
+    QTest::newRow("both INT_MAX") << hd << hd << QList<int>{big, big, big, big} << false << centred;
+    QTest::newRow("left 100000") << hd << hd << QList<int>{800, 600, 100000, 10} << false
+                                 << centred;
+    QTest::newRow("left -5000") << hd << hd << QList<int>{800, 600, -5000, 10} << false << centred;
+    QTest::newRow("top -5000") << hd << hd << QList<int>{800, 600, 10, -5000} << false << centred;
+    QTest::newRow("left INT_MIN") << hd << hd
+                                  << QList<int>{800, 600, std::numeric_limits<int>::min(), 0}
+                                  << false << centred;
+    QTest::newRow("partly off the right edge")
+        << hd << hd << QList<int>{800, 600, 1500, 10} << false << centred;
+    QTest::newRow("under the panel")
+        << hd << hdRoom << QList<int>{800, 600, 10, 460} << false << centred;
+    // A height taller than the room is cut to the room, then the window must still fit.
+    QTest::newRow("height 100000 at the top")
+        << hd << hdRoom << QList<int>{800, 100000, 10, 0} << false << QRect(10, 0, 800, 1050);
+    QTest::newRow("height 100000 lower down")
+        << hd << hdRoom << QList<int>{800, 100000, 10, 40} << false << centred;
+    QTest::newRow("height cut never below 512")
+        << QRect(0, 0, 1024, 400) << QRect(0, 0, 1024, 400) << QList<int>{800, 100000, 0, 0}
+        << false << QRect(256, 100, 640, 512);
+    // A window stored on a second monitor stays there; off it, it goes to that monitor's centre.
+    const QRect second(1920, 0, 1280, 1024);
+    QTest::newRow("second monitor") << second << second << QList<int>{800, 600, 2000, 100} << false
+                                    << QRect(2000, 100, 800, 600);
+    QTest::newRow("second monitor, partly off")
+        << second << second << QList<int>{800, 600, 3000, 100} << false
+        << QRect(2240, 256, 640, 512);
 }
 
 void TestSettings::placement() {
-    QFETCH(QSize, screen);
+    QFETCH(QRect, screen);
+    QFETCH(QRect, room);
     QFETCH(QList<int>, stored);
     QFETCH(bool, maximized);
     QFETCH(QRect, rect);
@@ -398,9 +433,14 @@ void TestSettings::placement() {
     s.Height = stored[1];
     if (stored[2] != -99) s.Left = stored[2];
     if (stored[3] != -99) s.Top = stored[3];
-    const TPlacement p = WindowPlacement(screen, QRect(100, 50, 800, 600), s);
+    const QRect current(100, 50, 800, 600);
+    const TPlacement p = WindowPlacement(screen, room, current, s);
     QCOMPARE(p.Maximized, maximized);
     QCOMPARE(p.Rect, rect);
+    if (!maximized && screen.height() >= 512) QVERIFY(screen.contains(p.Rect));
+    // The centre that picks the screen is computed without overflow too.
+    const std::optional<QPoint> centre = StoredWindowCentre(current, s);
+    QCOMPARE(centre.has_value(), s.Width > 0);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,6 +1,8 @@
 // Lists the game folder's maps and packs in tree order and builds the browser's names and texts.
 #include "FileNames.h"
 
+#include "GameFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -63,6 +65,11 @@ QString ReplaceForbiddenChars(const QString& Name) {
     QString s = Name;
     for (QChar& c : s)
         if (IsForbiddenInFileName(c)) c = u'_';
+    // A name that starts with a dot is hidden: the browser would never show it again.
+    for (QChar& c : s) {
+        if (c != u'.') break;
+        c = u'_';
+    }
     return s;
 }
 
@@ -142,6 +149,8 @@ QList<TListedFolder> ListGameFolder(const QString& Dir, TOpenSaveType Mode) {
         folder.Name = sub.fileName();
         const QFileInfoList files = QDir(sub.filePath()).entryInfoList(QDir::Files);
         for (const QFileInfo& file : files) {
+            // A link that leads out of the game's folder is none of the game's files.
+            if (file.isSymLink() && !InsideFolder(Dir, file.filePath())) continue;
             const QString diskName = file.fileName();
             const QString ext = FileExtension(diskName);
             bool isPack = false;

@@ -35,7 +35,7 @@ QString BuildFileName(const QString& Folder, const QString& Name, const QString&
 // ?, \ and |. Keeping them out keeps a typed name inside its folder and portable to every
 // system the game's files travel to.
 bool IsForbiddenInFileName(QChar C);
-// Name with each forbidden character replaced by "_".
+// Name with each forbidden character, and each of its leading dots, replaced by "_".
 QString ReplaceForbiddenChars(const QString& Name);
 
 // Splits a stored name "folder/name.ext" into the last component of its folder part and its
@@ -59,7 +59,8 @@ struct TListedFolder {
     QList<TListedFile> Files;
 };
 
-// The sub-folders of Dir (symbolic links and hidden entries left out) with the maps and packs
+// The sub-folders of Dir (symbolic links and hidden entries left out, and files that link out of
+// Dir) with the maps and packs
 // that Mode lists in each, everything in tree order, so nothing depends on the order in which
 // the file system happens to return names.
 QList<TListedFolder> ListGameFolder(const QString& Dir, TOpenSaveType Mode);

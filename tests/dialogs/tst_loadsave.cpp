@@ -197,8 +197,12 @@ void TestLoadSave::typedNames() {
     QCOMPARE(form.edFileName->text(), QString("a_b"));
     QCOMPARE(form.lMessage->text(), QString("💾 Selectionner ou créer aussi un dossier"));
     QVERIFY(!form.btLoadSave->isEnabled());
+    // Typed key by key: the leading dot turns to "_" at once, the one after it is no longer
+    // leading, and the slash is forbidden anywhere.
     F.Type("../x");
-    QCOMPARE(form.edFileName->text(), QString(".._x"));
+    QCOMPARE(form.edFileName->text(), QString("_._x"));
+    F.Type(".cache");
+    QCOMPARE(form.edFileName->text(), QString("_cache"));
     F.Select("Maps");
     F.Type("a*b?c|d");
     QCOMPARE(form.edFileName->text(), QString("a_b_c_d"));

@@ -78,11 +78,16 @@ void TestFileNames::forbiddenCharacters_data() {
                                           << "_________";
     QTest::newRow("control characters") << QString("a\tb\nc") + QChar(0) + QChar(31) << "a_b_c__";
     QTest::newRow("separators cannot climb out") << "../x"
-                                                 << ".._x";
+                                                 << "___x";
     QTest::newRow("accents, spaces and emoji stay") << "Été 2 🌙"
                                                     << "Été 2 🌙";
-    QTest::newRow("dots stay") << ".."
-                               << "..";
+    // A leading dot would hide the new file or folder from the browser itself.
+    QTest::newRow("leading dots") << ".."
+                                  << "__";
+    QTest::newRow("hidden name") << ".secret"
+                                 << "_secret";
+    QTest::newRow("dots further on stay") << "a..b."
+                                          << "a..b.";
 }
 
 void TestFileNames::forbiddenCharacters() {

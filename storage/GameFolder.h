@@ -11,3 +11,13 @@ void SetGameDir(const QString& Dir);
 // The full path of a name relative to the game's folder ("/" separates folders). An absolute
 // name is taken as it is, so the command-line checker can open any file.
 QString GamePath(const QString& Relative);
+
+// Where FullPath leads with every symbolic link followed, a dangling one included (its target's
+// folder is resolved, its name kept); empty when no existing folder can be found on the way.
+QString ResolvedPath(const QString& FullPath);
+// Whether FullPath, with every link followed, lies inside Folder, which may itself be reached
+// through a link.
+bool InsideFolder(const QString& Folder, const QString& FullPath);
+bool InsideGameFolder(const QString& FullPath);
+// The system text of a refused write through a link that leads out of the game's folder.
+QString OutsideGameFolderText();

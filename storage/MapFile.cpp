@@ -3,11 +3,11 @@
 
 #include "GameFolder.h"
 #include "Play.h"
+#include "SafeSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <random>
@@ -389,21 +389,38 @@ void WritePack(QByteArray& Out, const TPack& Pack) {
     }
 }
 
+namespace {
+
+// Saves one of the game's files; a name that leads out of the game's folder through a link is
+// refused, so a save never overwrites anything the game does not own.
+bool SaveGameFile(const QString& FName, const QByteArray& Data, TMessenger& Messenger) {
+    const QString path = GamePath(FName);
+    if (!QDir::isAbsolutePath(FName) && !InsideGameFolder(path)) {
+        Messenger.ShowMsg(WriteErrorText(path, OutsideGameFolderText()), mtError);
+        return false;
+    }
+    return SaveFileAtomically(path, Data, Messenger);
+}
+
+} // namespace
+
 bool WriteMapFile(const QString& FName, TMap& Map, const TPlay* StartState, TMessenger& Messenger) {
     QByteArray data;
     WriteMap(data, Map, StartState);
-    return SaveFileAtomically(GamePath(FName), data, Messenger);
+    return SaveGameFile(FName, data, Messenger);
 }
 
 bool WritePackFile(const QString& FName, const TPack& Pack, TMessenger& Messenger) {
     QByteArray data;
     WritePack(data, Pack);
-    return SaveFileAtomically(GamePath(FName), data, Messenger);
+    return SaveGameFile(FName, data, Messenger);
 }
 
 bool ReadMaps(TOpenSaveType OsType, TPack& Pack, const QString& FName, TMessenger& Messenger) {
     const QString path = GamePath(FName);
-    if (!QFileInfo(path).isFile()) {
+    // A FIFO or a device would block the read, and a link out of the game's folder is not one of
+    // the game's files: both are as good as missing.
+    if (!QFileInfo(path).isFile() || (!QDir::isAbsolutePath(FName) && !InsideGameFolder(path))) {
         Messenger.ShowMsg(QStringLiteral("Le fichier ") + FName + QStringLiteral(" n'existe pas"),
                           mtError);
         return false;
@@ -447,31 +464,4 @@ bool MapIdIsValid(const QString& Id) {
 
 void SetIdSeed(std::uint64_t Seed) {
     IdGenerator().seed(Seed);
-}
-
-QString WriteErrorText(const QString& FullPath, const QString& SystemError) {
-    return QStringLiteral("Erreur lors de l'écriture du fichier\r\n") +
-           QDir::toNativeSeparators(FullPath) + QStringLiteral("\r\n") + SystemError;
-}
-
-bool SaveFileAtomically(const QString& FullPath, const QByteArray& Data, TMessenger& Messenger) {
-    auto fail = [&](const QString& SystemError) {
-        Messenger.ShowMsg(WriteErrorText(FullPath, SystemError), mtError);
-        return false;
-    };
-    // Replacing a file goes through a rename, which a read-only file would not stop: ask the
-    // file itself whether it may be written.
-    if (QFileInfo::exists(FullPath)) {
-        QFile probe(FullPath);
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return fail(probe.errorString());
-    }
-    QSaveFile file(FullPath);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    if (file.write(Data) != Data.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return fail(error);
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
 }

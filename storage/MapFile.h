@@ -59,9 +59,3 @@ QString NewMapId();
 bool MapIdIsValid(const QString& Id);
 // Restarts the ID generator from a fixed seed, so a test sees the same IDs every run.
 void SetIdSeed(std::uint64_t Seed);
-
-// The error shown when a file cannot be written.
-QString WriteErrorText(const QString& FullPath, const QString& SystemError);
-// Replaces the file at FullPath by Data in one step; on failure shows WriteErrorText (the
-// earlier file stays as it was) and returns false.
-bool SaveFileAtomically(const QString& FullPath, const QByteArray& Data, TMessenger& Messenger);

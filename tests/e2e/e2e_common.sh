@@ -124,9 +124,18 @@ click_window() {
   sleep 0.3
 }
 
+# Asks the game to close as a window manager does; the game may still show a message.
+request_close() {
+  "$wm_close" "$wid" || fail "the close request could not be sent"
+}
+
 # Closes the game as a window manager asks it to, and waits for the program to end.
 close_game() {
-  "$wm_close" "$wid" || fail "the close request could not be sent"
+  request_close
+  wait_game_end
+}
+
+wait_game_end() {
   for _ in $(seq 100); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1

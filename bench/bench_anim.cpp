@@ -1,6 +1,6 @@
 // Measures what a sliding pawn costs: the game's CPU time as a share of one core while a pawn
 // slides back and forth across the board at the fastest speed, with the real timer and paints.
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Times the board's full paint and an animation's partial paint at two cell sizes.
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include "Examples.h"
 

@@ -1,6 +1,6 @@
 // Draws the board: floor, pawns and the raised blocks that fill the margin, either in full or,
 // during an animation, just the cells under the moving pawn; and asks for repaints.
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include "ImageList.h"
 
@@ -53,7 +53,7 @@ const TVirelMain::TBoardPictures& TVirelMain::BoardPictures() {
 
 void TVirelMain::PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int Row1) {
     const TBoardPictures& pics = BoardPictures();
-    const TBoard& board = Play.CurMap.Board;
+    const TBoard& board = Session.Play.CurMap.Board;
     for (int r = std::max(Row0, 0); r <= std::min(Row1, BoardRows - 1); ++r)
         for (int c = std::max(Col0, 0); c <= std::min(Col1, BoardCols - 1); ++c) {
             const TCellType kind = board[size_t(CellIndex(c, r))];
@@ -66,12 +66,12 @@ void TVirelMain::PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int 
 void TVirelMain::pbBoardPaint(QPainter& Canvas, const QRegion& Pending) {
     if (CellSize <= 0) return;
     const TBoardPictures& pics = BoardPictures();
-    const TMap& map = Play.CurMap;
+    const TMap& map = Session.Play.CurMap;
     const int boardW = BoardCols * CellSize, boardH = BoardRows * CellSize;
 
     // During an animation, one pending rectangle inside the board is the moving pawn's sweep:
     // only the floor under it and that pawn need drawing.
-    if (AnimationMode >= 1 && Pending.rectCount() == 1) {
+    if (!Session.IsIdle() && Pending.rectCount() == 1) {
         const QRect r = Pending.boundingRect().translated(-BorderX, -BorderY);
         const int right = r.x() + r.width(), bottom = r.y() + r.height();
         if (r.x() >= 0 && r.y() >= 0 && right <= boardW && bottom <= boardH) {
@@ -89,18 +89,19 @@ void TVirelMain::pbBoardPaint(QPainter& Canvas, const QRegion& Pending) {
 
     PaintFloor(Canvas, 0, 0, BoardCols - 1, BoardRows - 1);
 
-    const bool moving = tAnimate->isActive();
+    const bool moving = Session.Sliding();
     for (int i = 1; i <= std::min(map.PawnNb, MaxPawns); ++i) {
         int x, y;
-        if (moving && i == Play.PawnIndex) {
+        if (moving && i == Session.Play.PawnIndex) {
             x = AnimPawnX;
             y = AnimPawnY;
         } else {
             x = map.PawnPos[size_t(i - 1)].x * CellSize;
             y = map.PawnPos[size_t(i - 1)].y * CellSize;
         }
-        Canvas.drawPixmap(BorderX + x + PawnDelta, BorderY + y + PawnDelta,
-                          pics.Pawn[i == Play.PawnIndex ? Images::piPawnB : Images::piPawnG]);
+        Canvas.drawPixmap(
+            BorderX + x + PawnDelta, BorderY + y + PawnDelta,
+            pics.Pawn[i == Session.Play.PawnIndex ? Images::piPawnB : Images::piPawnG]);
     }
 
     // Raised blocks, row by row and left to right, so each shadow falls under the next block;
@@ -148,8 +149,8 @@ QRect TVirelMain::CellRect(int Col, int Row) const {
 }
 
 QRect TVirelMain::PawnRect(int Index) const {
-    if (Index < 1 || Index > std::min(Play.CurMap.PawnNb, MaxPawns)) return QRect();
-    const TSmallPoint p = Play.CurMap.PawnPos[size_t(Index - 1)];
+    if (Index < 1 || Index > std::min(Session.Play.CurMap.PawnNb, MaxPawns)) return QRect();
+    const TSmallPoint p = Session.Play.CurMap.PawnPos[size_t(Index - 1)];
     return QRect(BorderX + p.x * CellSize + PawnDelta, BorderY + p.y * CellSize + PawnDelta,
                  PawnSize, PawnSize);
 }

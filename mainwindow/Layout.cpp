@@ -1,6 +1,6 @@
 // Builds the toolbar, the side panels and the information callout at their design positions,
 // runs the geometry pass on resize, and switches between play and edit mode.
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include "BitmapRect.h"
 #include "Callout.h"
@@ -266,7 +266,7 @@ void TVirelMain::FetchSizedIcons() {
     rSlow->SetBitmap(Picture(Images::Glyph(), Images::giSlow, g));
     // The palette's pictures follow the cell size too, but only matter once the edit panel
     // shows: fetched now in edit mode, else when the editor opens.
-    if (EditMode)
+    if (Session.EditMode)
         FetchPaletteIcons();
     else
         PaletteIconSize = 0;
@@ -346,38 +346,29 @@ bool TVirelMain::InfoVisible() const {
 }
 
 void TVirelMain::ToggleEditMode() {
+    Session.SetEditMode(!Session.EditMode);
+}
+
+void TVirelMain::ModeChanged() {
     int glyph, size;
-    if (EditMode) {
-        EditMode = false;
+    if (!Session.EditMode) {
         btEditPlay->setText(QStringLiteral("&Editer"));
         glyph = Images::giEdit;
         size = CellSize >= 92 ? 76 : 46;
         pbBoard->setCursor(Qt::PointingHandCursor);
-        btSave->setEnabled(false);
     } else {
-        EditMode = true;
         btEditPlay->setText(QStringLiteral("&Jouer"));
         glyph = Images::giPlay;
         size = CellSize >= 88 ? 88 : 44;
         pbBoard->setCursor(Qt::ArrowCursor);
-        btSave->setEnabled(Changed > 0);
-        Play.SelectPawn(0);
         FetchPaletteIcons();
     }
-    btSaveAs->setEnabled(EditMode);
     rEditPlay->SetBitmap(Picture(Images::Glyph(), glyph, size));
-    pnEdit->setVisible(EditMode);
+    pnEdit->setVisible(Session.EditMode);
 }
 
 void TVirelMain::btEditPlayClick() {
-    if (EditMode) {
-        crInfo->hide();
-        StartPlay();
-        InvalidateBoard();
-    } else {
-        btReplayClick();
-    }
-    ToggleEditMode();
+    Session.EditPlayClick();
 }
 
 void TVirelMain::btInfoClick() {
@@ -386,8 +377,8 @@ void TVirelMain::btInfoClick() {
         crInfo->hide();
         return;
     }
-    const QString packText = LoadedMap < 0 ? CurPack.Info : QString();
-    const QString mapText = Play.CurMap.Info;
+    const QString packText = Session.LoadedMap.IsPackMap() ? Session.CurPack.Info : QString();
+    const QString mapText = Session.Play.CurMap.Info;
     lPackInfo->setText(packText);
     lMapInfo->setText(mapText);
     const double packHeight = packText.isEmpty() ? 0 : WrappedHeight(packText, true);

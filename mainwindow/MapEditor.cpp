@@ -1,6 +1,6 @@
-// The map editor in the window: the palette of tools, presses and drags on the board that draw
-// the current map, and "&Nouveau" for an empty board.
-#include "Virelune1.h"
+// The map editor in the window: the palette of tools, and presses and drags on the board turned
+// into cells for the session to draw.
+#include "MainWindow.h"
 
 #include "Callout.h"
 #include "RoundButton.h"
@@ -46,30 +46,8 @@ bool TVirelMain::LeftButtonAlone(Qt::MouseButton Button, Qt::KeyboardModifiers S
            !DoubleClick;
 }
 
-void TVirelMain::EditBoardPress(int Col, int Row) {
-    if (!EditMode || !OnBoard(Col, Row)) return;
-    TMap& map = Play.CurMap;
-    const TEditResult r = ApplyTool(map, SelectedTool(), Col, Row, CurCellType);
-    switch (r.Kind) {
-    case TEditResult::erNothing:
-        return;
-    case TEditResult::erRefused:
-        ShowMsg(r.Message, mtError);
-        return;
-    case TEditResult::erPawnAdded:
-        InvalidatePawn(map.PawnNb);
-        SetChanged(Changed + 1);
-        return;
-    case TEditResult::erCell:
-        InvalidateCell(Col, Row);
-        SetChanged(Changed + 1);
-        if (SaveReminderDue(Changed)) ShowMsg(SaveReminderText(), mtWarning);
-        return;
-    }
-}
-
 void TVirelMain::EditBoardDrag(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos) {
-    if (!EditMode || CellSize <= 0 || SelectedTool() != etCell) return;
+    if (!Session.EditMode || CellSize <= 0 || SelectedTool() != etCell) return;
     if (Buttons != Qt::LeftButton || Shift != Qt::NoModifier) return;
     const double dx = Pos.x() - BorderX, dy = Pos.y() - BorderY;
     if (!(std::abs(dx) < 1e6 && std::abs(dy) < 1e6)) return;
@@ -77,17 +55,9 @@ void TVirelMain::EditBoardDrag(Qt::MouseButtons Buttons, Qt::KeyboardModifiers S
     // negative and falls off it.
     const double rx = std::round(dx), ry = std::round(dy);
     if (rx < 0 || ry < 0 || rx >= BoardCols * CellSize || ry >= BoardRows * CellSize) return;
-    const int col = int(rx) / CellSize, row = int(ry) / CellSize;
-    if (DragPaint(Play.CurMap, col, row, CurCellType)) InvalidateCell(col, row);
+    Session.EditDrag(int(rx) / CellSize, int(ry) / CellSize);
 }
 
 void TVirelMain::btNewClick() {
-    crInfo->hide();
-    if (!EditMode || !ConfirmDiscard()) return;
-    TMap& map = Play.CurMap;
-    map.PawnNb = 0;
-    map.Board.fill(ctVoid);
-    InvalidateBoard();
-    SetChanged(0);
-    DetachMap();
+    Session.NewMap();
 }

@@ -6,7 +6,7 @@
 #include "GameFolder.h"
 #include "MapFile.h"
 #include "TestSupport.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // against the full paint, and the rectangles the repaint requests ask for.
 #include "ImageList.h"
 #include "TestSupport.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -4,7 +4,7 @@
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 #include "TestSupport.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QLabel>
 #include <QPaintEvent>

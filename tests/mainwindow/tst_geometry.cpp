@@ -3,7 +3,7 @@
 #include "Geometry.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QtTest>
 

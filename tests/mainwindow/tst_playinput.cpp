@@ -3,7 +3,7 @@
 #include "Examples.h"
 #include "RoundButton.h"
 #include "TestSupport.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -3,7 +3,7 @@
 // in the middle of a slide.
 #include "RoundButton.h"
 #include "TestSupport.h"
-#include "Virelune1.h"
+#include "MainWindow.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,0 +1,348 @@
+// The main window's life: creating its controls, showing the first map, the toolbar's commands
+// and what the play session reports about the document.
+#include "MainWindow.h"
+
+#include "BitmapRect.h"
+#include "Callout.h"
+#include "CenterForm.h"
+#include "Examples.h"
+#include "ImageList.h"
+#include "PlayInput.h"
+#include "RoundButton.h"
+#include "ScaledLayout.h"
+#include "Settings.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QPropertyAnimation>
+#include <QSizeGrip>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+// A title as a menu shows it: an ampersand is a letter, not an accelerator.
+QString MenuText(const QString& Title) {
+    QString t = Title;
+    return t.replace(u'&', QStringLiteral("&&"));
+}
+} // namespace
+
+TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindowDialogs Opens)
+    : QWidget(nullptr), Session(Messenger, Chooser), Dialogs(std::move(Opens)) {
+    setWindowTitle(QStringLiteral("Virelune"));
+    QPalette fill = palette();
+    fill.setColor(QPalette::Window, QColor::fromRgba(0xFFD7E8F8));
+    setPalette(fill);
+    setAutoFillBackground(true);
+    setWindowIcon(QIcon(Images::Emblem().Bitmap(0, QSize(64, 64))));
+    resize(764, 556);
+
+    slToolBar = new TScaledLayout(QSizeF(ToolBarDesignWidth, ToolBarDesignHeight), this);
+    pbBoard = new TBoardBox(this, this);
+    slPlay = new TScaledLayout(QSizeF(PlayDesignWidth, PlayDesignHeight), this);
+    BuildToolBar();
+    BuildPlayPanel();
+    BuildEditPanel();
+    BuildCallout();
+    pmLoad = new QMenu(this);
+    pmPack = new QMenu(this);
+    pbBoard->setCursor(Qt::PointingHandCursor);
+    btSave->setEnabled(false);
+    btSaveAs->setEnabled(false);
+    btUndo->setEnabled(false);
+    btReplay->setEnabled(false);
+    btSolution->setEnabled(false);
+    PlaceChildren(CellMetrics(56));
+    NameControls();
+    SetMainWindow(this, &ScaleFactor);
+    Session.SetView(this);
+    FormCreate();
+}
+
+TVirelMain::~TVirelMain() {
+    Session.SetView(nullptr);
+    SetMainWindow(nullptr, nullptr);
+}
+
+void TVirelMain::NameControls() {
+    const std::pair<QObject*, const char*> names[] = {
+        {slToolBar, "slToolBar"},
+        {slPlay, "slPlay"},
+        {pbBoard, "pbBoard"},
+        {btLoad, "btLoad"},
+        {btLoadPopup, "btLoadPopup"},
+        {btSave, "btSave"},
+        {btSaveAs, "btSaveAs"},
+        {btPack, "btPack"},
+        {btPackPopup, "btPackPopup"},
+        {btInfo, "btInfo"},
+        {btAbout, "btAbout"},
+        {btEditPlay, "btEditPlay"},
+        {rLoad, "rLoad"},
+        {rSave, "rSave"},
+        {rSaveAs, "rSaveAs"},
+        {rPack, "rPack"},
+        {rInfo, "rInfo"},
+        {rAbout, "rAbout"},
+        {rEditPlay, "rEditPlay"},
+        {pmLoad, "pmLoad"},
+        {pmPack, "pmPack"},
+        {lbCount, "lbCount"},
+        {tbSpeed, "tbSpeed"},
+        {rFast, "rFast"},
+        {rSlow, "rSlow"},
+        {btUndo, "btUndo"},
+        {btReplay, "btReplay"},
+        {btHelp, "btHelp"},
+        {btSolution, "btSolution"},
+        {rUndo, "rUndo"},
+        {rReplay, "rReplay"},
+        {rHelp, "rHelp"},
+        {rSolution, "rSolution"},
+        {lSolution, "lSolution"},
+        {lSolutionCount, "lSolutionCount"},
+        {SolutionRotAnimation, "SolutionRotAnimation"},
+        {SizeGrip, "SizeGrip"},
+        {pnEdit, "pnEdit"},
+        {btNew, "btNew"},
+        {rNew, "rNew"},
+        {LayoutEdit, "LayoutEdit"},
+        {sbCell, "sbCell"},
+        {sbPawn, "sbPawn"},
+        {sbGoal, "sbGoal"},
+        {sbStop, "sbStop"},
+        {sbTurn, "sbTurn"},
+        {sbButton, "sbButton"},
+        {sbDoor, "sbDoor"},
+        {rCell, "rCell"},
+        {rPawn, "rPawn"},
+        {rGoal, "rGoal"},
+        {rStop, "rStop"},
+        {rTurn, "rTurn"},
+        {rButton, "rButton"},
+        {rDoor, "rDoor"},
+        {rFocus, "rFocus"},
+        {PaletteGroup, "PaletteGroup"},
+        {crInfo, "crInfo"},
+        {lPackInfo, "lPackInfo"},
+        {lMapInfo, "lMapInfo"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
+}
+
+void TVirelMain::FormCreate() {
+    Initialized = false;
+    ScaleFactor = 1.0f;
+    CellSize = 0;
+    for (int n = 1; n <= ExampleCount; ++n) {
+        QAction* item = pmLoad->addAction(MenuText(ExampleMap(n).Title));
+        item->setObjectName(QStringLiteral("mnMap%1").arg(n));
+        item->setData(n);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(n); });
+    }
+    // Where the window stood when the game last closed; the rest waits for FormShow.
+    IniFile = std::make_unique<TSettings>(ReadSettings(SettingsFilePath()));
+    // The screen that holds the stored window's centre, so a window left on a second monitor
+    // comes back there; the primary screen when none does.
+    const QRect current(pos(), size());
+    const std::optional<QPoint> centre = StoredWindowCentre(current, *IniFile);
+    const QScreen* screen = centre ? QGuiApplication::screenAt(*centre) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+    const QRect room = screen ? screen->availableGeometry() : whole;
+    const TPlacement place = WindowPlacement(whole, room, current, *IniFile);
+    setGeometry(place.Rect);
+    if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TVirelMain::FormShow() {
+    sbCell->setChecked(true);
+    CellSize = 56;
+    const TImageList& menu = Images::Menu();
+    rLoad->SetBitmap(Picture(menu, Images::miLoad, 92));
+    rSaveAs->SetBitmap(Picture(menu, Images::miSaveAs, 92));
+    rInfo->SetBitmap(Picture(menu, Images::miInfo, 92));
+    rAbout->SetBitmap(Picture(menu, Images::miAbout, 92));
+    rPack->SetBitmap(Picture(menu, Images::miPack, 96));
+    const TImageList& own = Images::Buttons();
+    rSave->SetBitmap(Picture(own, Images::biSave, 92));
+    rUndo->SetBitmap(Picture(own, Images::biUndo, 80));
+    rReplay->SetBitmap(Picture(own, Images::biReplay, 80));
+    rHelp->SetBitmap(Picture(own, Images::biHelp, 80));
+    rSolution->SetBitmap(Picture(own, Images::biSolution, 96));
+    if (!Initialized) FormResize();
+
+    // The speed, the mode, the map shown and the game in progress when the game last closed.
+    const std::unique_ptr<TSettings> ini =
+        IniFile ? std::move(IniFile) : std::make_unique<TSettings>();
+    tbSpeed->setValue(ini->Speed);
+    Session.RestoreSettings(*ini);
+}
+
+bool TVirelMain::FormCloseQuery() {
+    return Session.CloseQuery();
+}
+
+void TVirelMain::FormClose() {
+    TSettings s;
+    if (isMaximized()) {
+        s.Width = -1;
+    } else {
+        const QRect g = geometry();
+        s.Width = g.width();
+        s.Height = g.height();
+        s.Top = g.top();
+        s.Left = g.left();
+    }
+    s.Speed = tbSpeed->value();
+    // A failure is reported inside; the game closes all the same.
+    Session.WriteSettingsAtClose(s);
+}
+
+void TVirelMain::CheckLoadedMenuItem() {
+    const auto check = [](QMenu* menu, int item) {
+        const auto actions = menu->actions();
+        for (int i = 0; i < actions.size(); ++i) actions[i]->setChecked(i + 1 == item);
+    };
+    const TLoadedMap shown = Session.LoadedMap;
+    check(pmLoad, shown.IsExample() ? shown.Number() : 0);
+    check(pmPack, shown.IsPackMap() ? shown.Number() : 0);
+}
+
+void TVirelMain::btLoadClick() {
+    Session.OpenChosenFile();
+}
+
+void TVirelMain::btLoadPopupClick() {
+    crInfo->hide();
+    pmLoad->popup(btLoad->mapToGlobal(QPoint(0, btLoad->height())));
+}
+
+void TVirelMain::mnLoadClick(int Tag) {
+    Session.ChooseMap(Tag);
+}
+
+void TVirelMain::btSaveClick() {
+    if (!btSave->isEnabled()) return;
+    Session.SaveMap(false);
+}
+
+void TVirelMain::btSaveAsClick() {
+    if (!btSaveAs->isEnabled()) return;
+    Session.SaveMap(true);
+}
+
+void TVirelMain::btPackClick() {
+    crInfo->hide();
+    Session.CancelMove(true);
+    if (Dialogs.ShowPackEditor) Dialogs.ShowPackEditor();
+}
+
+void TVirelMain::btPackPopupClick() {
+    crInfo->hide();
+    if (!btPackPopup->isEnabled()) return;
+    pmPack->popup(btPack->mapToGlobal(QPoint(0, btPack->height())));
+}
+
+void TVirelMain::btAboutClick() {
+    if (Dialogs.ShowAbout) Dialogs.ShowAbout();
+}
+
+void TVirelMain::showEvent(QShowEvent* Event) {
+    QWidget::showEvent(Event);
+    if (!Shown) {
+        Shown = true;
+        FormShow();
+    }
+}
+
+void TVirelMain::resizeEvent(QResizeEvent* Event) {
+    QWidget::resizeEvent(Event);
+    FormResize();
+}
+
+void TVirelMain::keyPressEvent(QKeyEvent* Event) {
+    FormKeyDown(Event);
+}
+
+void TVirelMain::mousePressEvent(QMouseEvent* Event) {
+    FormMouseDown();
+    QWidget::mousePressEvent(Event);
+}
+
+void TVirelMain::closeEvent(QCloseEvent* Event) {
+    // A second close request while the first one is still asking is not taken.
+    if (Closing || !FormCloseQuery()) {
+        Event->ignore();
+        return;
+    }
+    Closing = true;
+    Session.SetAnimation(TAnimation::Idle);
+    if (Shown) FormClose();
+    Event->accept();
+}
+
+// --- What the session reports ---
+
+void TVirelMain::CellChanged(int Col, int Row) {
+    InvalidateCell(Col, Row);
+}
+
+void TVirelMain::PawnChanged(int Index) {
+    InvalidatePawn(Index);
+}
+
+void TVirelMain::BoardChanged() {
+    InvalidateBoard();
+}
+
+void TVirelMain::CountersChanged() {
+    const TPlay& play = Session.Play;
+    lbCount->setText(MoveCountText(play.MoveCount));
+    btUndo->setEnabled(Session.CanUndo());
+    btReplay->setEnabled(Session.CanUndo());
+    btSolution->setEnabled(Session.HasSolution());
+    lSolutionCount->setText(SolutionCountText(play.CurMap.Solution));
+}
+
+void TVirelMain::DocumentChanged() {
+    setWindowTitle(Session.Caption());
+    btInfo->setEnabled(Session.HasInfo());
+    btHelp->setEnabled(Session.HasHelp());
+    btSave->setEnabled(Session.CanSave());
+    btSaveAs->setEnabled(Session.EditMode);
+    CheckLoadedMenuItem();
+}
+
+void TVirelMain::PackLoaded() {
+    const TPack& pack = Session.CurPack;
+    pmPack->clear();
+    for (int n = 1; n <= int(pack.MapNb); ++n) {
+        const QString& title = pack.Maps[size_t(n - 1)].Title;
+        QAction* item = pmPack->addAction(
+            MenuText(title.isEmpty() ? QStringLiteral("Nouveau tableau") : title));
+        item->setObjectName(QStringLiteral("mnPack%1").arg(n));
+        item->setData(-n);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(-n); });
+    }
+    btPackPopup->setEnabled(true);
+}
+
+void TVirelMain::MapShown() {
+    crInfo->hide();
+    if (btInfo->isEnabled()) btInfoClick();
+}
+
+void TVirelMain::CommandStarted() {
+    crInfo->hide();
+}

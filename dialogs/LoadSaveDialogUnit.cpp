@@ -273,9 +273,13 @@ bool TLoadSaveForm::Execute(TOpenSaveType OsType, const QString& Title, const QS
     return exec() == mrOk;
 }
 
-void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) {
+void TLoadSaveForm::GetTitleInfo(QString& Title, QString& Info) {
     Title = edTitle->text();
     Info = MemoText(edInfo);
+}
+
+void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) {
+    GetTitleInfo(Title, Info);
     Help = MemoText(edHelp);
     TrimLineEnds(Title);
     TrimLineEnds(Info);

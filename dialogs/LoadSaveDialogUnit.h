@@ -34,6 +34,7 @@ public:
     bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
                  const QString& Help) override;
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override;
+    void GetTitleInfo(QString& Title, QString& Info) override;
 
     // Everything Execute does before the dialog opens: size, texts and the look of the mode.
     // The tree is built when the dialog shows.

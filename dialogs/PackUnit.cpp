@@ -494,8 +494,9 @@ bool TPackForm::SavePack() {
                             mtQuestion) != mrYes)
         return false;
 
-    QString title, info, help;
-    files->GetTitleInfoHelp(title, info, help);
+    // The pack's own title and information are kept as typed; only its maps' texts are trimmed.
+    QString title, info;
+    files->GetTitleInfo(title, info);
     TPack saved = Pack;
     saved.Title = title;
     saved.Info = info;

@@ -354,6 +354,10 @@ void TestLoadSave::titleInfoHelp() {
     QCOMPARE(title, QString("Titre"));
     QCOMPARE(info, QString("Ligne 1\r\nLigne 2"));
     QCOMPARE(help, QString("Aide"));
+    // As typed, for a pack's own texts.
+    form.GetTitleInfo(title, info);
+    QCOMPARE(title, QString("Titre  "));
+    QCOMPARE(info, QString("Ligne 1\r\nLigne 2\r\n"));
 
     // A memo holds at most 250 units, each line break counting two.
     form.edHelp->setFocus();

@@ -90,11 +90,16 @@ private:
     TMessenger* Messenger;
     TFileOps* FileOps;
     bool Updating = false;
+    // The player has typed in the name field since the dialog last filled it from a file.
+    bool NameTyped = false;
     TPack TmpPack;
 
     TMessenger& Msg();
     QString ExeDir() const;
     QTreeWidgetItem* Selected() const;
+    // The name field names Item, a file: it shows the file's name (cut to the field's limit
+    // when the file came in with a longer one) or the player typed exactly that name.
+    bool FieldNamesFile(const QTreeWidgetItem* Item) const;
     // The name on disk of a file item (its text and its own extension), or a folder's name.
     static QString DiskName(const QTreeWidgetItem* Item);
     QTreeWidgetItem* AddItem(QTreeWidgetItem* Parent, const QString& Text, const QString& DiskName,

@@ -523,7 +523,8 @@ void TLoadSaveForm::edFileNameChangeTracking() {
 }
 
 void TLoadSaveForm::pbBoardViewPaint(QPainter& Canvas) {
-    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView);
+    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView,
+                       Layout->FactorX());
 }
 
 // ----- folders and files -----

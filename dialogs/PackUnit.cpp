@@ -392,7 +392,8 @@ void TPackForm::lbMapsChange() {
 }
 
 void TPackForm::pbBoardViewPaint(QPainter& Canvas) {
-    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView);
+    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView,
+                       Layout->FactorX());
 }
 
 // ---- The pack as a whole ----

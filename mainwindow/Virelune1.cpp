@@ -306,11 +306,15 @@ void TVirelMain::btLoadPopupClick() {
 }
 
 void TVirelMain::mnLoadClick(int Tag) {
-    if (Tag == 0 || Tag > ExampleCount || (Tag < 0 && -Tag > int(CurPack.MapNb))) return;
-    if (!ConfirmDiscard()) return;
-    LoadedMap = Tag;
-    FileName.clear();
-    ShowMap(Tag > 0 ? ExampleMap(Tag) : CurPack.Maps[size_t(-Tag - 1)]);
+    const bool known = Tag != 0 && Tag <= ExampleCount && (Tag > 0 || -Tag <= int(CurPack.MapNb));
+    if (known && ConfirmDiscard()) {
+        LoadedMap = Tag;
+        FileName.clear();
+        ShowMap(Tag > 0 ? ExampleMap(Tag) : CurPack.Maps[size_t(-Tag - 1)]);
+    }
+    // The menu ticked the chosen item itself; when the player kept the map shown (or the save
+    // dialog was closed) the marks must go back to that map.
+    CheckLoadedMenuItem();
 }
 
 void TVirelMain::btSaveClick() {

@@ -2,21 +2,31 @@
 #include "AboutUnit.h"
 
 #include "BitmapRect.h"
+#include "GameFolder.h"
 #include "ImageList.h"
+#include "MessageUnit.h"
 #include "OpenUrl.h"
 #include "ScaledLayout.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QSysInfo>
+#include <QUrl>
 #include <functional>
 
 TAboutForm* AboutForm = nullptr;
 
-const QString TAboutForm::WebPage = QStringLiteral("https://virelune.example.org");
+const QString TAboutForm::WebPage = QStringLiteral("Virelune.html");
+
+QString TAboutForm::WebPageUrl() {
+    // Fully encoded, so a game folder whose path holds spaces or accents stays one address.
+    return QUrl::fromLocalFile(QFileInfo(GamePath(WebPage)).absoluteFilePath())
+        .toString(QUrl::FullyEncoded);
+}
 
 namespace {
 
@@ -66,8 +76,9 @@ QString TAboutForm::VersionText() {
            QStringLiteral("Juin 2023");
 }
 
-TAboutForm::TAboutForm(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint), UrlOpener(&OpenUrl) {
+TAboutForm::TAboutForm(QWidget* Parent, TMessenger* Messenger)
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint), UrlOpener(&OpenUrl),
+      Messenger(Messenger) {
     setModal(true);
     resize(int(DesignWidth), int(DesignHeight));
 
@@ -125,7 +136,14 @@ void TAboutForm::FormShow() {
 }
 
 void TAboutForm::lLinkClick() {
-    if (UrlOpener) UrlOpener(lLink->text());
+    if (!QFileInfo(GamePath(WebPage)).isFile()) {
+        TMessenger* to = Messenger ? Messenger : MessageForm;
+        if (!to) to = MessageForm = new TMessageForm(parentWidget());
+        to->ShowMsg(QStringLiteral("Le fichier ") + WebPage + QStringLiteral(" n'existe pas"),
+                    mtError);
+        return;
+    }
+    if (UrlOpener) UrlOpener(WebPageUrl());
 }
 
 void TAboutForm::LayoutClick() {
@@ -144,9 +162,9 @@ bool TAboutForm::event(QEvent* Event) {
 
 void TAboutForm::mousePressEvent(QMouseEvent* Event) {
     // Every click that the link does not take lands here: the panel, the picture and the
-    // other labels let it through.
+    // other labels let it through. Any button closes, as a left click does.
     Event->accept();
-    if (Event->button() == Qt::LeftButton) LayoutClick();
+    LayoutClick();
 }
 
 void TAboutForm::paintEvent(QPaintEvent*) {

@@ -1,4 +1,5 @@
-// The about box: the game's name and emblem, its version, what it is about and its web page.
+// The about box: the game's name and emblem, its version, what it is about and the link to the
+// game's own guide page.
 #pragma once
 
 #include <QDialog>
@@ -7,18 +8,23 @@
 class QLabel;
 class QWidget;
 class TBitmapRect;
+class TMessenger;
 class TScaledLayout;
 
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget* Parent = nullptr);
+    // A missing guide is reported to Messenger (the game's message dialog when null).
+    explicit TAboutForm(QWidget* Parent = nullptr, TMessenger* Messenger = nullptr);
 
     // The four lines beside the emblem: free game, version, this platform with the build's
     // word size ("Linux 64 bits"), date; joined with CR LF.
     static QString VersionText();
-    // The game's web page, which the link shows and opens.
+    // The game's guide, a page in the game folder beside the program, which the link shows
+    // and opens.
     static const QString WebPage;
+    // The file:// address of the guide in the game folder.
+    static QString WebPageUrl();
 
     TScaledLayout* Layout;
     QWidget* Panel1;
@@ -28,7 +34,8 @@ public:
     QLabel* Desc;
     QLabel* lLink;
 
-    // Opens the web page in the desktop's browser; the about box stays open.
+    // Opens the guide in the desktop's browser, or says that it is missing; the about box
+    // stays open.
     void lLinkClick();
     // Replaces the desktop's "open" (tests do); it receives the address.
     void SetUrlOpener(bool (*Opener)(const QString&)) { UrlOpener = Opener; }
@@ -44,6 +51,7 @@ private:
     void FormShow();
     void LayoutClick();
     bool (*UrlOpener)(const QString&);
+    TMessenger* Messenger;
 };
 
 // The one about box, created at start.

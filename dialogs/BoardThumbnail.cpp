@@ -8,17 +8,27 @@
 
 namespace {
 constexpr int PawnTile = 8;
+// At the dialog's design size: the margin around the tiles and the frame's stroke.
+constexpr qreal Margin = 4;
+constexpr qreal FrameWidth = 5;
+
+qreal ValidScale(qreal Scale) {
+    return Scale > 0 && std::isfinite(Scale) ? Scale : 1;
+}
 } // namespace
 
-int ThumbnailTileSize(qreal Width) {
-    return int(std::lround(Width - 8)) / BoardCols;
+int ThumbnailTileSize(qreal Width, qreal Scale) {
+    return int(std::lround(Width - 2 * Margin * ValidScale(Scale))) / BoardCols;
 }
 
 void DrawBoardThumbnail(QPainter& Canvas, qreal Width, const TBoard& Board, int PawnNb,
-                        const TPawnArray& PawnPos) {
+                        const TPawnArray& PawnPos, qreal Scale) {
     if (PawnNb <= 0) return;
-    const int c = ThumbnailTileSize(Width);
+    const qreal s = ValidScale(Scale);
+    const int c = ThumbnailTileSize(Width, s);
     if (c <= 0) return;
+    // Tiles stand on whole pixels, so they keep sharp edges at any scale.
+    const int m = int(std::lround(Margin * s));
     const TImageList& tiles = Images::OverView();
     const qreal dpr = Canvas.device() ? Canvas.device()->devicePixelRatioF() : 1.0;
     // Tiles are fetched at the size they are drawn, so they stay sharp and smooth.
@@ -27,7 +37,7 @@ void DrawBoardThumbnail(QPainter& Canvas, qreal Width, const TBoard& Board, int 
     Canvas.setRenderHint(QPainter::SmoothPixmapTransform, true);
     Canvas.setOpacity(1.0);
     auto drawTile = [&](int index, int x, int y) {
-        Canvas.drawPixmap(QRect(4 + x * c, 4 + y * c, c, c), tiles.Bitmap(index, tileSize, dpr));
+        Canvas.drawPixmap(QRect(m + x * c, m + y * c, c, c), tiles.Bitmap(index, tileSize, dpr));
     };
     for (int y = 0; y < BoardRows; ++y)
         for (int x = 0; x < BoardCols; ++x) {
@@ -36,11 +46,15 @@ void DrawBoardThumbnail(QPainter& Canvas, qreal Width, const TBoard& Board, int 
         }
     for (int i = 0; i < std::min(PawnNb, MaxPawns); ++i)
         if (OnBoard(PawnPos[i].x, PawnPos[i].y)) drawTile(PawnTile, PawnPos[i].x, PawnPos[i].y);
-    QPen pen(QColor::fromRgba(0xFF56443B), 5);
+    QPen pen(QColor::fromRgba(0xFF56443B), FrameWidth * s);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::SquareCap);
     Canvas.setPen(pen);
     Canvas.setBrush(Qt::NoBrush);
-    Canvas.drawRect(QRectF(QPointF(2, 2), QPointF(11 * c + 6, 8 * c + 6)));
+    // The frame's middle runs half a margin outside the tiles, so it covers the margin and the
+    // outer edge of the outermost tiles.
+    const qreal edge = m / 2.0;
+    Canvas.drawRect(
+        QRectF(QPointF(edge, edge), QPointF(m + BoardCols * c + edge, m + BoardRows * c + edge)));
     Canvas.restore();
 }

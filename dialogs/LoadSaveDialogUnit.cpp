@@ -273,9 +273,13 @@ bool TLoadSaveForm::Execute(TOpenSaveType OsType, const QString& Title, const QS
     return exec() == mrOk;
 }
 
-void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) {
+void TLoadSaveForm::GetTitleInfo(QString& Title, QString& Info) {
     Title = edTitle->text();
     Info = MemoText(edInfo);
+}
+
+void TLoadSaveForm::GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) {
+    GetTitleInfo(Title, Info);
     Help = MemoText(edHelp);
     TrimLineEnds(Title);
     TrimLineEnds(Info);
@@ -295,6 +299,12 @@ QString TLoadSaveForm::DiskName(const QTreeWidgetItem* Item) {
 QTreeWidgetItem* TLoadSaveForm::Selected() const {
     const QList<QTreeWidgetItem*> items = tvFiles->selectedItems();
     return items.isEmpty() ? nullptr : items.first();
+}
+
+bool TLoadSaveForm::FieldNamesFile(const QTreeWidgetItem* Item) const {
+    if (!Item || !Item->parent()) return false;
+    const QString shown = edFileName->text();
+    return shown == Item->text(0) || (!NameTyped && shown == Item->text(0).left(MaxNameLength));
 }
 
 QTreeWidgetItem* TLoadSaveForm::AddItem(QTreeWidgetItem* Parent, const QString& Text,
@@ -411,14 +421,14 @@ void TLoadSaveForm::BuildFileName(bool UseEdit) {
     }
     const bool isFile = item->parent() != nullptr;
     const QString folder = isFile ? item->parent()->text(0) : item->text(0);
-    QString name = isFile ? item->text(0) : QString();
-    if (UseEdit && !edFileName->text().isEmpty()) name = edFileName->text();
-    if (isFile && name == item->text(0)) {
+    const bool typed = UseEdit && !edFileName->text().isEmpty();
+    if (isFile && (!typed || FieldNamesFile(item))) {
         // The selected file itself: its own name on disk, whatever the letter case of its
-        // extension or the dots in its name.
+        // extension, the dots in its name or its length.
         FileName = folder + FolderSeparator + DiskName(item);
         return;
     }
+    const QString name = typed ? edFileName->text() : QString();
     FileName = ::BuildFileName(
         folder, name, DefaultExtension(OpenSaveType, ItemImage(item) == Images::tiPackFile));
 }
@@ -428,7 +438,8 @@ void TLoadSaveForm::UpdateButtons() {
     const QString typed = edFileName->text();
     btDelete->setEnabled(item);
     btCreateFolder->setEnabled(!typed.isEmpty());
-    btRename->setEnabled(item && !typed.isEmpty() && typed != item->text(0));
+    btRename->setEnabled(item && !typed.isEmpty() && typed != item->text(0) &&
+                         !FieldNamesFile(item));
     btLoadSave->setEnabled(item && (!typed.isEmpty() || item->parent()));
     for (TRoundButton* b : {btDelete, btCreateFolder, btRename, btLoadSave}) b->update();
 }
@@ -459,6 +470,7 @@ void TLoadSaveForm::tvFilesChange() {
         SetMemoText(edInfo, QString());
         SetMemoText(edHelp, QString());
         SetEditText(edFileName, item->text(0));
+        NameTyped = false;
         BuildFileName(false);
         if (ItemImage(item) == Images::tiMapFile) {
             if (ReadMaps(osOpenMap, TmpPack, FileName, Msg())) {
@@ -489,6 +501,7 @@ void TLoadSaveForm::tvFilesChange() {
 
 void TLoadSaveForm::edFileNameChangeTracking() {
     if (Updating) return;
+    NameTyped = true;
     const QString typed = edFileName->text();
     if (typed.isEmpty()) {
         lMessage->setText(QStringLiteral("⚠️Saisir un nom"));
@@ -510,7 +523,8 @@ void TLoadSaveForm::edFileNameChangeTracking() {
 }
 
 void TLoadSaveForm::pbBoardViewPaint(QPainter& Canvas) {
-    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView);
+    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView,
+                       Layout->FactorX());
 }
 
 // ----- folders and files -----

@@ -34,6 +34,7 @@ public:
     bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
                  const QString& Help) override;
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override;
+    void GetTitleInfo(QString& Title, QString& Info) override;
 
     // Everything Execute does before the dialog opens: size, texts and the look of the mode.
     // The tree is built when the dialog shows.
@@ -89,11 +90,16 @@ private:
     TMessenger* Messenger;
     TFileOps* FileOps;
     bool Updating = false;
+    // The player has typed in the name field since the dialog last filled it from a file.
+    bool NameTyped = false;
     TPack TmpPack;
 
     TMessenger& Msg();
     QString ExeDir() const;
     QTreeWidgetItem* Selected() const;
+    // The name field names Item, a file: it shows the file's name (cut to the field's limit
+    // when the file came in with a longer one) or the player typed exactly that name.
+    bool FieldNamesFile(const QTreeWidgetItem* Item) const;
     // The name on disk of a file item (its text and its own extension), or a folder's name.
     static QString DiskName(const QTreeWidgetItem* Item);
     QTreeWidgetItem* AddItem(QTreeWidgetItem* Parent, const QString& Text, const QString& DiskName,

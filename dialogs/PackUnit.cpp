@@ -392,7 +392,8 @@ void TPackForm::lbMapsChange() {
 }
 
 void TPackForm::pbBoardViewPaint(QPainter& Canvas) {
-    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView);
+    DrawBoardThumbnail(Canvas, pbBoardView->width(), BoardView, PawnNbView, PawnPosView,
+                       Layout->FactorX());
 }
 
 // ---- The pack as a whole ----
@@ -494,8 +495,9 @@ bool TPackForm::SavePack() {
                             mtQuestion) != mrYes)
         return false;
 
-    QString title, info, help;
-    files->GetTitleInfoHelp(title, info, help);
+    // The pack's own title and information are kept as typed; only its maps' texts are trimmed.
+    QString title, info;
+    files->GetTitleInfo(title, info);
     TPack saved = Pack;
     saved.Title = title;
     saved.Info = info;

@@ -7,6 +7,7 @@
 #include "ImageList.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
+#include "TrackBar.h"
 
 #include <QButtonGroup>
 #include <algorithm>
@@ -134,7 +135,8 @@ void TVirelMain::BuildPlayPanel() {
     lbCount->setPalette(countPalette);
     s->Place(lbCount, {0, 0, 70, 54}, 28);
 
-    tbSpeed = new QSlider(Qt::Vertical, s);
+    // Drawn by the game itself so that its track and thumb follow the panel's scale.
+    tbSpeed = new TTrackBar(19, s);
     tbSpeed->setRange(0, 4);
     tbSpeed->setSingleStep(1);
     tbSpeed->setPageStep(1);

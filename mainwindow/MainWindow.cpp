@@ -229,6 +229,9 @@ void TVirelMain::btLoadPopupClick() {
 
 void TVirelMain::mnLoadClick(int Tag) {
     Session.ChooseMap(Tag);
+    // The menu ticked the chosen item itself; when the player kept the map shown (or the save
+    // dialog was closed) the marks must go back to that map.
+    CheckLoadedMenuItem();
 }
 
 void TVirelMain::btSaveClick() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs a built Virelune into a game folder: the program, its readme, a desktop entry and
-# an icon. Never touches the player's maps, folders or settings already in the game folder.
+# Installs a built Virelune into a game folder: the program, its readme and guide page, a desktop
+# entry and an icon. Never touches the player's maps, folders or settings already in the game
+# folder.
 # Usage: scripts/install.sh BUILD_DIR GAME_FOLDER
 set -euo pipefail
 build="$1"
@@ -13,6 +14,18 @@ dest="$(cd "$dest" && pwd)"
 install -m 755 "$build/Virelune" "$dest/.Virelune.new"
 mv -f "$dest/.Virelune.new" "$dest/Virelune"
 install -m 644 "$src/install/Virelune.txt" "$dest/Virelune.txt"
+
+# The guide page carries its pictures inside it, drawn from the game's own SVG art, so it shows
+# complete from the game folder with no other file: each @folder/name.svg@ becomes a data URI.
+page="$(cat "$src/install/Virelune.html.in")"
+for picture in $(grep -o '@[A-Za-z]*/[A-Za-z]*\.svg@' "$src/install/Virelune.html.in" | sort -u); do
+  svg="$src/assets/${picture//@/}"
+  [ -f "$svg" ] || { echo "The guide names a missing picture: $svg" >&2; exit 1; }
+  page="${page//"$picture"/data:image/svg+xml;base64,$(base64 -w0 "$svg")}"
+done
+printf '%s\n' "$page" >"$dest/.Virelune.html.new"
+chmod 644 "$dest/.Virelune.html.new"
+mv -f "$dest/.Virelune.html.new" "$dest/Virelune.html"
 
 apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
 icons="${XDG_DATA_HOME:-$HOME/.local/share}/icons/hicolor/scalable/apps"

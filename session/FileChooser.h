@@ -15,5 +15,7 @@ public:
                          const QString& Help) = 0;
     // The dialog's three texts, trimmed.
     virtual void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) = 0;
+    // The dialog's title and information exactly as typed: a pack keeps them so.
+    virtual void GetTitleInfo(QString& Title, QString& Info) = 0;
     QString FileName;
 };

@@ -280,8 +280,10 @@ bool ReadOpenFile(TOpenSaveType OsType, TPack& Pack, TLineReader& Lines, TMessen
     if (read == 0) return fail(QStringLiteral("Le pack ne comporte pas de tableaux"));
     if (read < Pack.MapNb) {
         // The file ends early: keep what was read, and never offer the slots that were not.
-        ctx.Warn(QStringLiteral("Le pack ne comporte que %1 tableaux sur les %2 annoncés")
+        // French counts 0 and 1 in the singular.
+        ctx.Warn(QStringLiteral("Le pack ne comporte que %1 %2 sur les %3 annoncés")
                      .arg(read)
+                     .arg(read <= 1 ? QStringLiteral("tableau") : QStringLiteral("tableaux"))
                      .arg(Pack.MapNb));
         Pack.MapNb = read;
         for (unsigned i = read; i < unsigned(MaxMaps); ++i) Pack.Maps[i] = TMap();

@@ -1,10 +1,18 @@
-// Drives the about box offscreen: its version text, and what closes it and what does not.
+// Drives the about box offscreen: its version text, what closes it and what does not, and the
+// link to the guide page in the game folder.
 #include "AboutUnit.h"
 #include "BitmapRect.h"
+#include "GameFolder.h"
+#include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
+#include <memory>
 
 namespace {
 QStringList Opened;
@@ -18,17 +26,29 @@ class TestAbout : public QObject {
     Q_OBJECT
 
     TAboutForm* Form = nullptr;
+    std::unique_ptr<QTemporaryDir> Dir; // the game folder, with "mon jeu" in its path
+    TMessageRecorder Rec;
 
     // A real click at the centre of W, found by the window as the player's pointer would be.
-    void ClickOn(QWidget* W) {
+    void ClickOn(QWidget* W, Qt::MouseButton Button = Qt::LeftButton) {
         const QPoint at = W->mapTo(Form, W->rect().center());
-        QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(Form->windowHandle(), Button, {}, at);
     }
+    QString Guide() const { return Dir->path() + "/mon jeu/Virelune.html"; }
 
 private slots:
     void init() {
         Opened.clear();
-        Form = new TAboutForm;
+        Rec = TMessageRecorder();
+        Dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(Dir->isValid());
+        QVERIFY(QDir(Dir->path()).mkpath("mon jeu"));
+        SetGameDir(Dir->path() + "/mon jeu");
+        QFile page(Guide());
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<!DOCTYPE html><html lang=\"fr\"></html>\n");
+        page.close();
+        Form = new TAboutForm(nullptr, &Rec);
         Form->SetUrlOpener(&RecordUrl);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
@@ -36,6 +56,8 @@ private slots:
     void cleanup() {
         delete Form;
         Form = nullptr;
+        SetGameDir(QString());
+        Dir.reset();
     }
 
     void VersionTextHasFourLines() {
@@ -74,27 +96,59 @@ private slots:
 
     void ClicksOutsideTheLinkClose_data() {
         QTest::addColumn<QString>("Target");
-        QTest::newRow("picture") << "Rectangle1";
-        QTest::newRow("description") << "Desc";
-        QTest::newRow("name") << "Label0";
-        QTest::newRow("version") << "lInfo";
+        QTest::addColumn<int>("Button");
+        QTest::newRow("picture") << "Rectangle1" << int(Qt::LeftButton);
+        QTest::newRow("description") << "Desc" << int(Qt::LeftButton);
+        QTest::newRow("name") << "Label0" << int(Qt::LeftButton);
+        QTest::newRow("version") << "lInfo" << int(Qt::LeftButton);
+        QTest::newRow("right click on the description") << "Desc" << int(Qt::RightButton);
+        QTest::newRow("middle click on the picture") << "Rectangle1" << int(Qt::MiddleButton);
+        QTest::newRow("right click on the name") << "Label0" << int(Qt::RightButton);
     }
     void ClicksOutsideTheLinkClose() {
         QFETCH(QString, Target);
+        QFETCH(int, Button);
         QWidget* w = Target == "Rectangle1" ? static_cast<QWidget*>(Form->Rectangle1)
                      : Target == "Desc"     ? Form->Desc
                      : Target == "Label0"   ? Form->Label0
                                             : Form->lInfo;
-        ClickOn(w);
+        ClickOn(w, Qt::MouseButton(Button));
         QVERIFY(Form->isHidden());
         QVERIFY(Opened.isEmpty());
     }
 
-    void TheLinkOpensThePageAndStays() {
+    // The link names the guide and opens its file:// address in the game folder; the box stays.
+    void TheLinkOpensTheGuideAndStays() {
+        QCOMPARE(Form->lLink->text(), QStringLiteral("Virelune.html"));
         ClickOn(Form->lLink);
         QVERIFY(Form->isVisible());
-        QCOMPARE(Opened, QStringList{TAboutForm::WebPage});
-        QCOMPARE(Form->lLink->text(), TAboutForm::WebPage);
+        QCOMPARE(Opened.size(), 1);
+        const QUrl url(Opened.first(), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), QStringLiteral("file"));
+        QCOMPARE(url.toLocalFile(), Guide());
+        QVERIFY(Opened.first().contains("mon%20jeu"));
+        QVERIFY(Rec.Shown.isEmpty());
+        // Other buttons on the link neither open it nor close the box.
+        ClickOn(Form->lLink, Qt::RightButton);
+        ClickOn(Form->lLink, Qt::MiddleButton);
+        QVERIFY(Form->isVisible());
+        QCOMPARE(Opened.size(), 1);
+    }
+
+    void AMissingGuideIsReported() {
+        QVERIFY(QFile::remove(Guide()));
+        ClickOn(Form->lLink);
+        QVERIFY(Opened.isEmpty());
+        QCOMPARE(Rec.Shown.size(), 1);
+        QCOMPARE(Rec.Shown.first().first, mtError);
+        QCOMPARE(Rec.Shown.first().second, QStringLiteral("Le fichier Virelune.html n'existe pas"));
+        QVERIFY(Form->isVisible());
+        // A folder of that name is no page either.
+        QVERIFY(QDir().mkpath(Guide()));
+        ClickOn(Form->lLink);
+        QVERIFY(Opened.isEmpty());
+        QCOMPARE(Rec.Shown.size(), 2);
     }
 };
 

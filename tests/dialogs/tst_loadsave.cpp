@@ -22,6 +22,7 @@ private slots:
     void previews();
     void brokenPreviews();
     void typedNames();
+    void longFileNames();
     void fileName_data();
     void fileName();
     void buttons();
@@ -215,6 +216,44 @@ void TestLoadSave::typedNames() {
     QVERIFY(!form.btLoadSave->isEnabled());
 }
 
+// A file copied in with a name longer than the field holds is still that file: previewed,
+// loaded and saved over under its own name. Only a name typed anew is cut.
+void TestLoadSave::longFileNames() {
+    const QString longName = QString("Un nom de fichier bien plus long que quarante");
+    QVERIFY(longName.size() > 40);
+    TMap map = SampleMap("Long");
+    QVERIFY(WriteMapFile("Maps/" + longName + ".vrm", map, nullptr, F.Recorder));
+    TLoadSaveForm& form = *F.Form;
+
+    F.Open(osOpenMap);
+    F.Select("Maps/" + longName);
+    QCOMPARE(form.edFileName->text(), longName.left(40));
+    QCOMPARE(form.edTitle->text(), QString("Long"));
+    QVERIFY(form.btLoadSave->isEnabled());
+    QVERIFY(!form.btRename->isEnabled());
+    QTest::mouseClick(form.btLoadSave, Qt::LeftButton);
+    QCOMPARE(form.FileName, "Maps/" + longName + ".vrm");
+
+    // Saving as over the current file with that name keeps it.
+    F.Open(osSaveMap, "Maps/" + longName + ".vrm");
+    QCOMPARE(F.SelectedPath(), "Maps/" + longName);
+    QCOMPARE(form.lMessage->text(), QString("ℹ️Pas de solution incluse dans ce tableau"));
+    QTest::mouseClick(form.btLoadSave, Qt::LeftButton);
+    QCOMPARE(form.result(), int(mrOk));
+    QCOMPARE(form.FileName, "Maps/" + longName + ".vrm");
+
+    // A name the player types is a new file's, held to 40 characters.
+    F.Open(osSaveMap);
+    F.Select("Maps/" + longName);
+    F.Type(longName);
+    QCOMPARE(form.edFileName->text(), longName.left(40));
+    QCOMPARE(form.lMessage->text(), "💾 Maps/" + longName.left(40) + ".vrm");
+    QVERIFY(form.btRename->isEnabled());
+    form.reject();
+    QCOMPARE(form.FileName, "Maps/" + longName.left(40) + ".vrm");
+    QVERIFY(F.Recorder.Shown.isEmpty());
+}
+
 void TestLoadSave::fileName_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("select");
@@ -358,6 +397,10 @@ void TestLoadSave::titleInfoHelp() {
     QCOMPARE(title, QString("Titre"));
     QCOMPARE(info, QString("Ligne 1\r\nLigne 2"));
     QCOMPARE(help, QString("Aide"));
+    // As typed, for a pack's own texts.
+    form.GetTitleInfo(title, info);
+    QCOMPARE(title, QString("Titre  "));
+    QCOMPARE(info, QString("Ligne 1\r\nLigne 2\r\n"));
 
     // A memo holds at most 250 units, each line break counting two.
     form.edHelp->setFocus();

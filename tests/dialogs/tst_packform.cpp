@@ -46,10 +46,17 @@ public:
         FileName = Last.File;
         return Last.Ok;
     }
+    // Trimmed as the real dialog trims them; GetTitleInfo gives them as typed.
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override {
+        GetTitleInfo(Title, Info);
+        Help = Last.Help;
+        TrimLineEnds(Title);
+        TrimLineEnds(Info);
+        TrimLineEnds(Help);
+    }
+    void GetTitleInfo(QString& Title, QString& Info) override {
         Title = Last.Title;
         Info = Last.Info;
-        Help = Last.Help;
     }
     void Open(const QString& File) { Answers.push_back({true, File, {}, {}, {}}); }
     void Save(const QString& File, const QString& Title = {}, const QString& Info = {},
@@ -271,6 +278,25 @@ private slots:
         QCOMPARE(back.Info, QStringLiteral("Nouvelle info"));
         QCOMPARE(PackTitles(back), QStringList({"B", "A"}));
         QCOMPARE(Form->EditedPack().Title, QStringLiteral("Nouveau titre"));
+    }
+
+    // The pack's title and information go to the file as typed, trailing spaces and line
+    // breaks included; the texts of its maps are trimmed when they are typed.
+    void SavingKeepsPackTextsAsTyped() {
+        AddMaps({"A"});
+        Chooser.Save("Maps/t.vrp", "Titre  ", "Ligne 1 \r\nLigne 2  \r\n");
+        Form->btSaveAs->click();
+        QVERIFY(!Form->IsChanged());
+        QCOMPARE(Form->EditedPack().Title, QStringLiteral("Titre  "));
+        QCOMPARE(Form->EditedPack().Info, QStringLiteral("Ligne 1 \r\nLigne 2  \r\n"));
+        QFile f(Dir.path() + "/Maps/t.vrp");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("VRP1-1\r\nTitre  \r\n2\r\nLigne 1 \r\nLigne 2  \r\nVRM1-"));
+        // The next save proposes them as they are.
+        Chooser.Save("Maps/t.vrp", "Titre  ", "Info");
+        Form->btSaveAs->click();
+        QCOMPARE(Chooser.Calls.last().Title, QStringLiteral("Titre  "));
+        QCOMPARE(Chooser.Calls.last().Info, QStringLiteral("Ligne 1 \r\nLigne 2  \r\n"));
     }
 
     void SavingOverAnotherFile_data() {

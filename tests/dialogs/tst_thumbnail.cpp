@@ -13,11 +13,11 @@ namespace {
 const QStringList Rows = {"###########", "#1.......o#", "#.........#", "#...d.D...#",
                           "#.........#", "#....b....#", "#.s.A.B..o#", "###########"};
 
-QImage Draw(const TMap& Map, int Width = 198, int Height = 148) {
+QImage Draw(const TMap& Map, int Width = 198, int Height = 148, qreal Scale = 1) {
     QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    DrawBoardThumbnail(p, Width, Map.Board, Map.PawnNb, Map.PawnPos);
+    DrawBoardThumbnail(p, Width, Map.Board, Map.PawnNb, Map.PawnPos, Scale);
     return image;
 }
 
@@ -35,24 +35,31 @@ private slots:
     void tileSize();
     void nothingWithoutPawns();
     void frame();
+    void frameFollowsScale_data();
+    void frameFollowsScale();
     void pawnsOverTiles();
     void doorsAlike();
 };
 
 void TestThumbnail::tileSize_data() {
     QTest::addColumn<qreal>("width");
+    QTest::addColumn<qreal>("scale");
     QTest::addColumn<int>("tile");
-    QTest::newRow("the dialogs' paint box") << qreal(198) << 17;
-    QTest::newRow("100 wide") << qreal(100) << 8;
-    QTest::newRow("96 wide") << qreal(96) << 8;
-    QTest::newRow("enlarged by half") << qreal(297) << 26;
-    QTest::newRow("rounded to the nearest") << qreal(95.6) << 8;
-    QTest::newRow("too small for a tile") << qreal(18) << 0;
+    QTest::newRow("the dialogs' paint box") << qreal(198) << qreal(1) << 17;
+    QTest::newRow("100 wide") << qreal(100) << qreal(1) << 8;
+    QTest::newRow("96 wide") << qreal(96) << qreal(1) << 8;
+    QTest::newRow("wider at design scale") << qreal(297) << qreal(1) << 26;
+    QTest::newRow("enlarged by half") << qreal(297) << qreal(1.5) << 25;
+    QTest::newRow("doubled") << qreal(396) << qreal(2) << 34;
+    QTest::newRow("rounded to the nearest") << qreal(95.6) << qreal(1) << 8;
+    QTest::newRow("too small for a tile") << qreal(18) << qreal(1) << 0;
+    QTest::newRow("no scale counts as 1") << qreal(198) << qreal(0) << 17;
 }
 
 void TestThumbnail::tileSize() {
     QFETCH(qreal, width);
-    QTEST(ThumbnailTileSize(width), "tile");
+    QFETCH(qreal, scale);
+    QTEST(ThumbnailTileSize(width, scale), "tile");
 }
 
 void TestThumbnail::nothingWithoutPawns() {
@@ -72,6 +79,41 @@ void TestThumbnail::frame() {
                             QPoint(100, 2), QPoint(100, 142), QPoint(0, 0), QPoint(195, 144)})
         QCOMPARE(image.pixel(p), frame);
     for (const QPoint& p : {QPoint(197, 70), QPoint(100, 146)}) QCOMPARE(qAlpha(image.pixel(p)), 0);
+}
+
+void TestThumbnail::frameFollowsScale_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("design size") << qreal(1);
+    QTest::newRow("doubled") << qreal(2);
+    QTest::newRow("tripled") << qreal(3);
+}
+
+// Enlarged with its dialog, the picture keeps its proportions: a margin of 4 and a frame of 5
+// at design size grow by the dialog's scale, the frame still covering the tiles' outer edge.
+void TestThumbnail::frameFollowsScale() {
+    QFETCH(qreal, scale);
+    const int width = int(198 * scale), height = int(148 * scale);
+    const QImage image = Draw(MapFromRows(Rows), width, height, scale);
+    const int tile = ThumbnailTileSize(width, scale);
+    QCOMPARE(tile, int(std::lround(198 * scale - 8 * scale)) / 11);
+    const int margin = int(4 * scale);
+    const QRgb frame = 0xFF56443B;
+    const int midY = height / 2;
+    // From the picture's edge across the margin: frame; half a design pixel further, the tiles.
+    const int inside = margin + int(std::ceil(scale / 2));
+    for (int x = 0; x < margin; ++x) QCOMPARE(image.pixel(x, midY), frame);
+    for (int y = 0; y < margin; ++y) QCOMPARE(image.pixel(width / 2, y), frame);
+    QVERIFY(image.pixel(inside, midY) != frame);
+    QVERIFY(image.pixel(width / 2, inside) != frame);
+    const QImage wall = Images::OverView().Bitmap(ctWall, QSize(tile, tile)).toImage();
+    QCOMPARE(image.pixel(CellCentre(0, 3, tile) + QPoint(margin - 4, margin - 4)),
+             wall.pixel(tile / 2, tile / 2));
+    const int right = margin + 11 * tile; // just past the last column of tiles
+    for (int x = right; x < right + margin - int(scale / 2); ++x)
+        QCOMPARE(image.pixel(x, midY), frame);
+    // Nothing beyond the frame's outer edge.
+    const int outside = right + margin + int(std::ceil(scale / 2));
+    for (int x = outside; x < width; ++x) QCOMPARE(qAlpha(image.pixel(x, midY)), 0);
 }
 
 void TestThumbnail::pawnsOverTiles() {

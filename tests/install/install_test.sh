@@ -26,11 +26,33 @@ install_game() {
     fail "the installer failed: $(cat "$work/install.log")"
 }
 
+# The guide page: French, complete in itself (every picture inside it, drawn from the game's
+# SVG art, and nothing fetched from elsewhere), with a picture for each kind of cell.
+check_guide() {
+  local page="$1" kind n
+  [ -s "$page" ] || fail "no Virelune.html in the game folder"
+  grep -q '<html lang="fr">' "$page" || fail "the guide is not a French page"
+  grep -q '@[A-Za-z]*/[A-Za-z]*\.svg@' "$page" && fail "the guide still names pictures by file"
+  grep -Eiq '(src|href)="(https?:|//|file:)|url\(|@import' "$page" &&
+    fail "the guide loads something from outside itself"
+  for kind in Mur Sol But Stop Virage "Virage inverse" Bouton "Porte baissée" "Porte levée" Pion; do
+    grep -q "<img src=\"data:image/svg+xml;base64,[A-Za-z0-9+/=]*\" alt=\"$kind\">" "$page" ||
+      fail "the guide has no picture of '$kind'"
+  done
+  # The pictures are the game's own: the wall's, byte for byte.
+  n="$(base64 -w0 "$(dirname "$installer")/../assets/rised/Wall.svg")"
+  grep -qF "$n" "$page" || fail "the wall picture is not the game's"
+  for n in cases regles touches aides editeur packs fichiers; do
+    grep -q "<section id=\"$n\">" "$page" || fail "the guide has no section '$n'"
+  done
+}
+
 # What an installed game folder holds, wherever the player's files are.
 check_installed() {
   [ -x "$game/Virelune" ] || fail "no program in the game folder"
   cmp -s "$build/Virelune" "$game/Virelune" || fail "the installed program is not the one built"
   [ -s "$game/Virelune.txt" ] || fail "no Virelune.txt in the game folder"
+  check_guide "$game/Virelune.html"
   [ -s "$icon" ] || fail "no icon at $icon"
   grep -q '<svg' "$icon" || fail "the icon is no SVG picture"
   local desktop="$apps/virelune.desktop"
@@ -50,7 +72,7 @@ check_installed() {
 
 install_game
 check_installed
-[ "$(ls -A "$game" | sort | tr '\n' ' ')" = "Virelune Virelune.txt " ] ||
+[ "$(ls -A "$game" | sort | tr '\n' ' ')" = "Virelune Virelune.html Virelune.txt " ] ||
   fail "a fresh game folder holds: $(ls -A "$game")"
 
 # The player's files: a map folder with a map (CR LF lines, an emoji in its title), a pack, a
@@ -67,8 +89,8 @@ printf '[Window]\nWidth=800\nHeight=600\n[Map]\nLoadedMap=0\nFileName=mes cartes
 chmod 600 "$game/Virelune.ini"
 mkdir -p "$work/before"
 cp -a "$game/mes cartes" "$game/Virelune.ini" "$work/before/"
-listing() { (cd "$1" && find . -path ./Virelune -prune -o -path ./Virelune.txt -prune -o -print |
-  sort); }
+listing() { (cd "$1" && find . -path ./Virelune -prune -o -path ./Virelune.txt -prune -o \
+  -path ./Virelune.html -prune -o -print | sort); }
 before_listing="$(listing "$game")"
 
 install_game

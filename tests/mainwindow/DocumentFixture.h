@@ -36,6 +36,10 @@ public:
         I = Info;
         H = Help;
     }
+    void GetTitleInfo(QString& T, QString& I) override {
+        T = Title;
+        I = Info;
+    }
 };
 
 // A map of one pawn that slides right to the goal.

@@ -45,6 +45,8 @@ private slots:
     void solutionSavedUnderNewNameStaysWithTheMap();
     void writeFailureKeepsChanges();
     void packLoadFillsMenu();
+    void menuMarksFollowShownMap_data();
+    void menuMarksFollowShownMap();
     void loadFileNumbers();
 
 private:
@@ -309,6 +311,47 @@ void TestDocument::packLoadFillsMenu() {
     F.W->ToggleEditMode();
     F.W->btSaveAsClick();
     QCOMPARE(F.Chooser.Proposed.last(), QString());
+}
+
+void TestDocument::menuMarksFollowShownMap_data() {
+    QTest::addColumn<QString>("start"); // "pack": map 2 of three.vrp; "file": titled.vrm edited;
+                                        // "new": that pack map edited into a new map
+    QTest::addColumn<bool>("fromPack"); // the item chosen is in pmPack, else in pmLoad
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("answer");     // to the question about unsaved changes
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer, if it opens
+    QTest::addColumn<int>("loadCheck");
+    QTest::addColumn<int>("packCheck");
+    QTest::newRow("escape on an example") << "file" << false << 5 << mrCancel << "" << 0 << 0;
+    QTest::newRow("escape on a pack map") << "file" << true << 2 << mrCancel << "" << 0 << 0;
+    QTest::newRow("no on a pack map") << "file" << true << 2 << mrNo << "" << 0 << 2;
+    QTest::newRow("yes, save dialog closed") << "new" << false << 5 << mrYes << "" << 0 << 0;
+    QTest::newRow("yes, saved") << "new" << false << 5 << mrYes << "maps/new.vrm" << 5 << 0;
+    QTest::newRow("pack map chosen again") << "pack" << true << 2 << mrNo << "" << 0 << 2;
+    QTest::newRow("other pack map") << "pack" << true << 3 << mrNo << "" << 0 << 3;
+}
+
+// The menus tick the chosen item before the game asks anything: whatever the answer, the marks
+// end on the map that is shown.
+void TestDocument::menuMarksFollowShownMap() {
+    QFETCH(QString, start);
+    QFETCH(bool, fromPack);
+    QFETCH(int, item);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
+    QVERIFY(F.W->LoadFile(QStringLiteral("packs/three.vrp"), 2));
+    if (start == "file") QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    if (start != "pack") Edit();
+    const QString before = F.W->windowTitle();
+    F.Messages.Answers = {answer};
+    F.Chooser.Answers = {saveAs};
+    (fromPack ? F.W->pmPack : F.W->pmLoad)->actions().at(item - 1)->trigger();
+    QTEST(CheckedItem(F.W->pmLoad), "loadCheck");
+    QTEST(CheckedItem(F.W->pmPack), "packCheck");
+    const int shown = F.W->LoadedMap;
+    QCOMPARE(CheckedItem(F.W->pmLoad), std::max(shown, 0));
+    QCOMPARE(CheckedItem(F.W->pmPack), std::max(-shown, 0));
+    if (shown == 0) QCOMPARE(F.W->windowTitle(), before);
 }
 
 void TestDocument::loadFileNumbers() {

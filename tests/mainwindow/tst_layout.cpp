@@ -7,6 +7,8 @@
 #include "ScaledLayout.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "TrackBar.h"
+#include "Virelune1.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -27,6 +29,7 @@ private slots:
     void calloutTexts();
     void calloutCloses();
     void tooSmallGrows();
+    void speedBarScales();
 
 private:
     TVirelMain* W = nullptr;
@@ -257,6 +260,35 @@ void TestLayout::tooSmallGrows() {
     QTRY_VERIFY(W->frameGeometry().width() >= 640 && W->frameGeometry().height() >= 512);
     QCOMPARE(W->CellSize, CandidateCellSize(W->size()));
     QVERIFY(W->CellSize >= 44);
+}
+
+// The speed bar's track and thumb follow the side panel's scale, and a press at a thumb's place
+// gives that value at any size.
+void TestLayout::speedBarScales() {
+    auto* bar = qobject_cast<TTrackBar*>(W->tbSpeed);
+    QVERIFY(bar);
+    const auto measure = [&] {
+        QCOMPARE(bar->Scale(), bar->width() / 19.0);
+        QVERIFY(qAbs(bar->width() - 19 * W->slPlay->FactorX()) <= 1);
+        // The thumbs of the lowest and highest values sit at the ends of the track.
+        QVERIFY(qAbs(bar->ThumbRect(0).center().y() - bar->TrackRect().top()) < 0.01);
+        QVERIFY(qAbs(bar->ThumbRect(4).center().y() - bar->TrackRect().bottom()) < 0.01);
+        for (int v = 0; v <= 4; ++v) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ThumbRect(v).center().toPoint());
+            QCOMPARE(bar->value(), v);
+        }
+    };
+    measure();
+    const double factor = W->slPlay->FactorX();
+    const QSizeF thumb = bar->ThumbRect(2).size();
+    const double track = bar->TrackRect().width();
+    W->resize(764 * 2, 556 * 2);
+    QTRY_VERIFY(W->slPlay->FactorX() > 1.9 * factor);
+    measure();
+    const double grown = W->slPlay->FactorX() / factor;
+    QVERIFY(qAbs(bar->ThumbRect(2).width() / thumb.width() - grown) < 0.1);
+    QVERIFY(qAbs(bar->ThumbRect(2).height() / thumb.height() - grown) < 0.1);
+    QVERIFY(qAbs(bar->TrackRect().width() / track - grown) < 0.1);
 }
 
 QTEST_MAIN(TestLayout)

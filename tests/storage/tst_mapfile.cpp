@@ -198,6 +198,8 @@ void TestMapFile::readerMessages_data() {
         {E("Le pack ne comporte pas de tableaux")});
     row("pack short of maps", PackHeader("3") + MapRecord() + MapRecord(), osOpenBoth, true,
         {W("Le pack ne comporte que 2 tableaux sur les 3 annoncés")});
+    row("pack of one map out of three", PackHeader("3") + MapRecord(), osOpenBoth, true,
+        {W("Le pack ne comporte que 1 tableau sur les 3 annoncés")});
     row("pack viewed with bad maps", PackHeader("2") + "n'importe quoi\r\n", osViewPack, true, {});
     row("pack viewed, bad header", PackHeader("x"), osViewPack, false,
         {E("Mauvaise en-tête du pack")});

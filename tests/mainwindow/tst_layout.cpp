@@ -8,7 +8,6 @@
 #include "TestSupport.h"
 #include "MainWindow.h"
 #include "TrackBar.h"
-#include "Virelune1.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -1,5 +1,6 @@
 // Measures what a sliding pawn costs: the game's CPU time as a share of one core while a pawn
 // slides back and forth across the board at the fastest speed, with the real timer and paints.
+#include "BenchWindow.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -10,11 +11,6 @@
 #include <sys/resource.h>
 
 namespace {
-class TSilent : public TMessenger {
-public:
-    int ShowMsg(const QString&, TMsgType) override { return mrOk; }
-};
-
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
@@ -45,8 +41,8 @@ struct TResult {
 // Slides the pawn from edge to edge for about Ms milliseconds.
 TResult Slide(TVirelMain& W, int Ms) {
     TResult r;
-    W.LoadedMap = 0;
-    W.ShowMap(Corridor());
+    W.Session.LoadedMap = TLoadedMap::File();
+    W.Session.ShowMap(Corridor());
     W.rFastClick();
     QApplication::processEvents();
     bool right = true;
@@ -54,17 +50,18 @@ TResult Slide(TVirelMain& W, int Ms) {
     QElapsedTimer wall;
     // Runs after the window's own handler of each tick: when a move has ended, the next sets off
     // in the other direction at once, so the measure covers sliding only.
-    const auto next = QObject::connect(W.tAnimate, &QTimer::timeout, &W, [&] {
-        ++r.Ticks;
-        if (W.AnimationMode != 0) return;
-        ++r.Moves;
-        if (wall.elapsed() >= Ms) {
-            done = true;
-            return;
-        }
-        right = !right;
-        Press(W, right ? Qt::Key_Right : Qt::Key_Left);
-    });
+    const auto next = QObject::connect(W.Session.findChild<QTimer*>(QStringLiteral("tAnimate")),
+                                       &QTimer::timeout, &W, [&] {
+                                           ++r.Ticks;
+                                           if (!W.Session.IsIdle()) return;
+                                           ++r.Moves;
+                                           if (wall.elapsed() >= Ms) {
+                                               done = true;
+                                               return;
+                                           }
+                                           right = !right;
+                                           Press(W, right ? Qt::Key_Right : Qt::Key_Left);
+                                       });
     const int partial0 = W.PartialPaints, full0 = W.FullPaints;
     const double cpu0 = CpuSeconds();
     wall.start();
@@ -89,8 +86,8 @@ int main(int argc, char* argv[]) {
     std::printf("%6s %10s %8s %8s %10s %9s %7s %9s\n", "cell", "window", "wall s", "cpu s",
                 "cpu/core", "ticks/s", "moves", "partial");
     for (const int cell : {52, 96}) {
-        TVirelMain w;
-        w.Messenger = &silent;
+        TNoFiles noFiles;
+        TVirelMain w(silent, noFiles);
         w.resize(53 * cell / 4, 41 * cell / 4);
         w.show();
         QElapsedTimer settle;

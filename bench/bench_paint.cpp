@@ -1,4 +1,5 @@
 // Times the board's full paint and an animation's partial paint at two cell sizes.
+#include "BenchWindow.h"
 #include "MainWindow.h"
 
 #include "Examples.h"
@@ -32,7 +33,9 @@ int main(int argc, char* argv[]) {
     std::printf("Board paint (example 1), microseconds per paint\n");
     std::printf("%8s %12s %12s %12s %10s\n", "cell", "board box", "full", "partial", "ratio");
     for (const int cell : {56, 112}) {
-        TVirelMain w;
+        TSilent silent;
+        TNoFiles noFiles;
+        TVirelMain w(silent, noFiles);
         w.resize(53 * cell / 4, 41 * cell / 4); // a client area whose cell size is exactly `cell`
         w.show();
         QApplication::processEvents();
@@ -40,22 +43,26 @@ int main(int argc, char* argv[]) {
             std::printf("%8d  window gave cell %d instead\n", cell, w.CellSize);
             continue;
         }
-        QImage target(w.pbBoard->size(), QImage::Format_ARGB32_Premultiplied);
+        QImage target(w.findChild<QWidget*>(QStringLiteral("pbBoard"))->size(),
+                      QImage::Format_ARGB32_Premultiplied);
         target.fill(0xFFD7E8F8);
-        w.AnimationMode = 0;
-        const double full = TimePaint(w, QRegion(w.pbBoard->rect()), target);
+        w.Session.SetAnimation(TAnimation::Idle);
+        const double full =
+            TimePaint(w, QRegion(w.findChild<QWidget*>(QStringLiteral("pbBoard"))->rect()), target);
         // One animation step: the pawn's square swept by one step of 14/56 of a cell.
-        w.AnimationMode = 1;
-        const TSmallPoint pawn = w.Play.CurMap.PawnPos[0];
+        w.Session.SetAnimation(TAnimation::OneMove);
+        const TSmallPoint pawn = w.Session.Play.CurMap.PawnPos[0];
         w.AnimPawnX = pawn.x * cell + cell / 4;
         w.AnimPawnY = pawn.y * cell;
         const QRect sweep(w.BorderX + pawn.x * cell + w.PawnDelta,
                           w.BorderY + w.AnimPawnY + w.PawnDelta, w.PawnSize + cell / 4, w.PawnSize);
         const double partial = TimePaint(w, QRegion(sweep), target);
         if (!w.LastPaintPartial) std::printf("(the sweep did not take the partial path)\n");
-        w.AnimationMode = 0;
-        std::printf("%8d %6dx%-5d %12.1f %12.1f %9.3f\n", cell, w.pbBoard->width(),
-                    w.pbBoard->height(), full, partial, partial / full);
+        w.Session.SetAnimation(TAnimation::Idle);
+        std::printf("%8d %6dx%-5d %12.1f %12.1f %9.3f\n", cell,
+                    w.findChild<QWidget*>(QStringLiteral("pbBoard"))->width(),
+                    w.findChild<QWidget*>(QStringLiteral("pbBoard"))->height(), full, partial,
+                    partial / full);
     }
     std::printf("Goal: a partial paint costs at most a tenth of a full paint (ratio <= 0.100)\n");
     return 0;

@@ -34,6 +34,9 @@ public:
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override {
         if (Files) Files->GetTitleInfoHelp(Title, Info, Help);
     }
+    void GetTitleInfo(QString& Title, QString& Info) override {
+        if (Files) Files->GetTitleInfo(Title, Info);
+    }
 };
 
 } // namespace

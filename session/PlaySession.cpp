@@ -40,6 +40,9 @@ bool InGameFolder(const QString& Name) {
 TPlaySession::TPlaySession(TMessenger& MessageSink, TFileChooser& FileChooser)
     : Messenger(MessageSink), Chooser(FileChooser) {
     Play.Listener = this;
+    AnimateTimer.setObjectName(QStringLiteral("tAnimate"));
+    UndoTimer.setObjectName(QStringLiteral("tUndo"));
+    PauseTimer.setObjectName(QStringLiteral("tPause"));
     AnimateTimer.setTimerType(Qt::PreciseTimer); // ticks of 15 to 27 ms must keep their pace
     AnimateTimer.setInterval(AnimationInterval(SpeedValue));
     connect(&AnimateTimer, &QTimer::timeout, this, [this] { Tick(); });

@@ -160,6 +160,8 @@ public:
     // The pawn is gliding: the animation timer runs.
     bool Sliding() const { return AnimateTimer.isActive(); }
     bool UndoChainRunning() const { return UndoTimer.isActive(); }
+    int TickInterval() const { return AnimateTimer.interval(); }
+    int UndoInterval() const { return UndoTimer.interval(); }
     // The next tick begins a move rather than continue one.
     bool AnimationStart = false;
     void SetAnimation(TAnimation Mode);
@@ -203,9 +205,10 @@ private:
     TSessionView* View = &NoView;
     TAnimation Anim = TAnimation::Idle;
     int SpeedValue = 2;
-    QTimer AnimateTimer;
-    QTimer UndoTimer;
-    QTimer PauseTimer;
+    // Named tAnimate, tUndo and tPause, so a benchmark can watch them.
+    QTimer AnimateTimer{this};
+    QTimer UndoTimer{this};
+    QTimer PauseTimer{this};
     int PauseLeft = 0;
     // The pause before the stored move has been waited: the next tick plays that move.
     bool PauseDone = false;

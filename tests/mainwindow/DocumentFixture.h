@@ -2,11 +2,11 @@
 // window started on it, for the tests of the document commands and the settings.
 #pragma once
 
-#include "FileChooser.h"
 #include "GameFolder.h"
 #include "MapFile.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,33 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-// Answers the load and save dialog's questions from a script: each answer is a file name, an
-// empty one closes the dialog without a file.
-class TScriptedChooser : public TFileChooser {
-public:
-    QStringList Answers;
-    QString Title, Info, Help; // what the player typed in the dialog
-    QList<TOpenSaveType> Modes;
-    QStringList Proposed; // FileName as the caller put it before each showing
-    bool Execute(TOpenSaveType OsType, const QString&, const QString&, const QString&) override {
-        Modes << OsType;
-        Proposed << FileName;
-        const QString answer = Answers.isEmpty() ? QString() : Answers.takeFirst();
-        if (answer.isEmpty()) return false;
-        FileName = answer;
-        return true;
-    }
-    void GetTitleInfoHelp(QString& T, QString& I, QString& H) override {
-        T = Title;
-        I = Info;
-        H = Help;
-    }
-    void GetTitleInfo(QString& T, QString& I) override {
-        T = Title;
-        I = Info;
-    }
-};
 
 // A map of one pawn that slides right to the goal.
 inline TMap DocMap(const QString& Title) {
@@ -89,9 +62,7 @@ struct TDocumentFixture {
     void Start() {
         Messages = TMessageRecorder();
         Chooser = TScriptedChooser();
-        W = std::make_unique<TVirelMain>();
-        W->Messenger = &Messages;
-        W->Chooser = &Chooser;
+        W = std::make_unique<TVirelMain>(Messages, Chooser);
         W->show();
         QVERIFY(QTest::qWaitForWindowExposed(W.get()));
     }

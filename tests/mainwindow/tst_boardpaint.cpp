@@ -3,6 +3,7 @@
 #include "ImageList.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -45,15 +46,16 @@ private:
     QImage Render();
     QImage Cell(const QImage& Board, int Col, int Row) const;
     TVirelMain* W = nullptr;
+    TWindowSeams Seams;
 };
 
 void TestBoardPaint::init() {
-    W = new TVirelMain;
+    W = Seams.NewWindow();
     W->resize(764, 556); // cell 52, borders 60 × 51
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
-    W->Play.CurMap = MapFromRows(Rows);
-    W->Play.ResetPlay(true); // selects pawn 1
+    W->Session.Play.CurMap = MapFromRows(Rows);
+    W->Session.Play.ResetPlay(true); // selects pawn 1
     QCOMPARE(W->CellSize, 52);
 }
 
@@ -63,10 +65,10 @@ void TestBoardPaint::cleanup() {
 }
 
 QImage TestBoardPaint::Render() {
-    QImage image(W->pbBoard->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(Child<TBoardBox>(W, "pbBoard")->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Fill); // the window's fill, which the paint box shows through
     QPainter p(&image);
-    W->pbBoardPaint(p, QRegion(W->pbBoard->rect()));
+    W->pbBoardPaint(p, QRegion(Child<TBoardBox>(W, "pbBoard")->rect()));
     return image;
 }
 
@@ -112,7 +114,7 @@ void TestBoardPaint::pawnsAndDoors() {
     QCOMPARE(Cell(board, 8, 5), floor);
 
     // Selecting pawn 2 swaps the colours.
-    W->Play.SelectPawn(2);
+    W->Session.Play.SelectPawn(2);
     const QImage after = Render();
     QCOMPARE(Cell(after, 5, 2),
              OverFill(Images::Pawn(), Images::piPawnB, W->PawnSize, floor, QPoint(d, d)));
@@ -122,8 +124,8 @@ void TestBoardPaint::pawnsAndDoors() {
 
 void TestBoardPaint::editModeGreen() {
     W->btEditPlayClick();
-    QVERIFY(W->EditMode);
-    QCOMPARE(W->Play.PawnIndex, 0);
+    QVERIFY(W->Session.EditMode);
+    QCOMPARE(W->Session.Play.PawnIndex, 0);
     const QImage board = Render();
     const QImage floor = OverFill(Images::Cell(), Images::ciVoid, W->CellSize);
     const QImage green = OverFill(Images::Pawn(), Images::piPawnG, W->PawnSize, floor,
@@ -151,12 +153,12 @@ void TestBoardPaint::paintPath_data() {
 void TestBoardPaint::paintPath() {
     QFETCH(int, mode);
     QFETCH(QList<QRect>, rects);
-    W->AnimationMode = mode;
+    W->Session.SetAnimation(TAnimation(mode));
     W->AnimPawnX = 2 * 52 + 7;
     W->AnimPawnY = 2 * 52;
     QRegion pending;
     for (const QRect& r : rects) pending += r;
-    QImage image(W->pbBoard->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(Child<TBoardBox>(W, "pbBoard")->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Fill);
     {
         QPainter p(&image);
@@ -176,18 +178,20 @@ void TestBoardPaint::paintPath() {
         // Nothing outside the board is drawn.
         QCOMPARE(image.pixel(5, 5), Fill);
     }
-    W->AnimationMode = 0;
+    W->Session.SetAnimation(TAnimation::Idle);
 }
 
 void TestBoardPaint::animationRepaintIsPartial() {
     // A real repaint request during an animation reaches the paint as one rectangle.
     QTest::qWait(50);
-    W->AnimationMode = 1;
+    // The pawn's first tick sweeps one rectangle, before the move ends.
+    W->crInfoClick();
+    QTest::qWait(50);
     const int partial = W->PartialPaints, full = W->FullPaints;
-    W->pbBoard->update(QRect(W->BorderX + 60, W->BorderY + 60, 90, 38));
+    W->Session.PushPawn(u'R');
     QTRY_VERIFY(W->PartialPaints > partial);
     QCOMPARE(W->FullPaints, full);
-    W->AnimationMode = 0;
+    W->Session.SetAnimation(TAnimation::Idle);
 }
 
 void TestBoardPaint::repaintRectangles() {

@@ -53,8 +53,8 @@ private:
     TDocumentFixture F;
     // Turns the current map into one with unsaved edits, in edit mode.
     void Edit() {
-        if (!F.W->EditMode) F.W->ToggleEditMode();
-        F.W->SetChanged(1);
+        if (!F.W->Session.EditMode) F.W->ToggleEditMode();
+        F.W->Session.SetChanged(1);
     }
 };
 
@@ -96,32 +96,32 @@ void TestDocument::captions() {
     QFETCH(int, index);
     QFETCH(bool, edit);
     if (file.isEmpty())
-        F.W->pmLoad->actions().at(index - 1)->trigger();
+        Child<QMenu>(F.W, "pmLoad")->actions().at(index - 1)->trigger();
     else
-        QVERIFY(F.W->LoadFile(file, index));
+        QVERIFY(F.W->Session.LoadFile(file, index));
     if (edit) Edit();
     QTEST(F.W->windowTitle(), "caption");
-    QTEST(CheckedItem(F.W->pmLoad), "loadCheck");
-    QTEST(CheckedItem(F.W->pmPack), "packCheck");
-    QTEST(F.W->LoadedMap, "loadedMap");
+    QTEST(CheckedItem(Child<QMenu>(F.W, "pmLoad")), "loadCheck");
+    QTEST(CheckedItem(Child<QMenu>(F.W, "pmPack")), "packCheck");
+    QTEST(F.W->Session.LoadedMap.Stored(), "loadedMap");
     if (edit) {
-        QVERIFY(F.W->FileName.isEmpty());
-        QVERIFY(F.W->Play.CurMap.ID.isEmpty());
-        QVERIFY(!F.W->btSolution->isEnabled());
+        QVERIFY(F.W->Session.FileName.isEmpty());
+        QVERIFY(F.W->Session.Play.CurMap.ID.isEmpty());
+        QVERIFY(!Child<TRoundButton>(F.W, "btSolution")->isEnabled());
     }
     QVERIFY2(F.Messages.Shown.isEmpty(), qPrintable(F.Messages.Texts().join(u'|')));
 }
 
 void TestDocument::firstEditOfFileKeepsTitle() {
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
-    QVERIFY(F.W->btSolution->isEnabled());
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(Child<TRoundButton>(F.W, "btSolution")->isEnabled());
     Edit();
     QCOMPARE(F.W->windowTitle(), Prefix + "Titled");
-    QCOMPARE(F.W->FileName, QStringLiteral("maps/titled.vrm"));
-    QCOMPARE(F.W->LoadedMap, 0);
-    QVERIFY(F.W->Play.CurMap.ID.isEmpty());
-    QCOMPARE(F.W->lSolutionCount->text(), QStringLiteral("(?)"));
-    QVERIFY(F.W->btSave->isEnabled());
+    QCOMPARE(F.W->Session.FileName, QStringLiteral("maps/titled.vrm"));
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), 0);
+    QVERIFY(F.W->Session.Play.CurMap.ID.isEmpty());
+    QCOMPARE(Child<QLabel>(F.W, "lSolutionCount")->text(), QStringLiteral("(?)"));
+    QVERIFY(Child<TRoundButton>(F.W, "btSave")->isEnabled());
 }
 
 void TestDocument::confirmDiscard_data() {
@@ -137,16 +137,16 @@ void TestDocument::confirmDiscard() {
     QFETCH(int, answer);
     QFETCH(bool, loaded);
     QFETCH(bool, rewritten);
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
     const QByteArray before = F.FileText(QStringLiteral("maps/titled.vrm"));
     Edit();
-    F.W->Play.CurMap.SetCell(5, 5, ctWall);
+    F.W->Session.Play.CurMap.SetCell(5, 5, ctWall);
     F.Messages.Answers = {answer};
-    F.W->pmLoad->actions().at(4)->trigger();
+    Child<QMenu>(F.W, "pmLoad")->actions().at(4)->trigger();
     QCOMPARE(F.Messages.Texts(), QStringList{DiscardQuestion});
     QVERIFY(F.Chooser.Modes.isEmpty()); // a map with a file is saved without the dialog
-    QCOMPARE(F.W->LoadedMap, loaded ? 5 : 0);
-    QCOMPARE(F.W->Changed, loaded ? 0 : 1);
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), loaded ? 5 : 0);
+    QCOMPARE(F.W->Session.Changed, loaded ? 0 : 1);
     const QByteArray after = F.FileText(QStringLiteral("maps/titled.vrm"));
     QCOMPARE(after != before, rewritten);
     if (rewritten) QVERIFY(after.contains("\r\nAAAAAAAAAAA")); // the new wall is in the file
@@ -166,7 +166,7 @@ void TestDocument::closeWithChanges() {
     QFETCH(int, answer);
     QFETCH(QString, chosen);
     QFETCH(bool, closed);
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
     Edit();
     F.Messages.Answers = {answer};
     F.Chooser.Answers = {chosen};
@@ -177,7 +177,7 @@ void TestDocument::closeWithChanges() {
              answer == mrYes ? QStringList{QStringLiteral("maps/titled.vrm")} : QStringList());
     if (!closed) {
         QVERIFY(F.W->isVisible());
-        QCOMPARE(F.W->Changed, 1);
+        QCOMPARE(F.W->Session.Changed, 1);
     }
     QCOMPARE(QFile::exists(GamePath(QStringLiteral("maps/saved.vrm"))), !chosen.isEmpty());
 }
@@ -203,25 +203,25 @@ void TestDocument::saveOverExisting() {
              QStringList{"maps/titled.vrm existe déjà,\r\nvoulez-vous le remplacer ?"});
     QCOMPARE(F.Messages.Shown.first().first, mtQuestion);
     QCOMPARE(F.FileText(QStringLiteral("maps/titled.vrm")) != before, replaced);
-    QCOMPARE(F.W->FileName, replaced ? QStringLiteral("maps/titled.vrm") : QString());
-    QCOMPARE(F.W->Changed, replaced ? 0 : 1);
+    QCOMPARE(F.W->Session.FileName, replaced ? QStringLiteral("maps/titled.vrm") : QString());
+    QCOMPARE(F.W->Session.Changed, replaced ? 0 : 1);
     QCOMPARE(F.W->windowTitle(), Prefix + (replaced ? "Mine" : "Nouveau tableau"));
 }
 
 void TestDocument::saveAsKeepsTexts() {
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
     Edit();
     F.Chooser.Title = QStringLiteral("Typed");
     F.Chooser.Answers = {QStringLiteral("maps/copy.vrm"), QStringLiteral("maps/copy.vrm")};
     F.W->btSaveAsClick();
     QCOMPARE(F.Chooser.Modes, QList<TOpenSaveType>{osSaveMap});
-    QCOMPARE(F.W->FileName, QStringLiteral("maps/copy.vrm"));
-    QCOMPARE(F.W->Changed, 0);
-    QVERIFY(!F.W->btSave->isEnabled());
+    QCOMPARE(F.W->Session.FileName, QStringLiteral("maps/copy.vrm"));
+    QCOMPARE(F.W->Session.Changed, 0);
+    QVERIFY(!Child<TRoundButton>(F.W, "btSave")->isEnabled());
     TPack read;
     QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/copy.vrm"), F.Messages));
     QCOMPARE(read.Maps[0].Title, QStringLiteral("Titled"));
-    QCOMPARE(read.Maps[0].ID, F.W->Play.CurMap.ID);
+    QCOMPARE(read.Maps[0].ID, F.W->Session.Play.CurMap.ID);
     QVERIFY(MapIdIsValid(read.Maps[0].ID));
     // Under its own name the map takes the typed title.
     F.W->btSaveAsClick();
@@ -231,34 +231,34 @@ void TestDocument::saveAsKeepsTexts() {
 }
 
 void TestDocument::saveDuringGameWritesStart() {
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/untitled.vrm"), 1));
-    QCOMPARE(F.W->Play.PlayMove(1, u'D'), moEnded);
-    const TSmallPoint onScreen = F.W->Play.CurMap.PawnPos[0];
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/untitled.vrm"), 1));
+    QCOMPARE(F.W->Session.Play.PlayMove(1, u'D'), moEnded);
+    const TSmallPoint onScreen = F.W->Session.Play.CurMap.PawnPos[0];
     F.Chooser.Answers = {QStringLiteral("maps/start.vrm")};
-    QVERIFY(F.W->SaveMap(true));
+    QVERIFY(F.W->Session.SaveMap(true));
     TPack read;
     QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/start.vrm"), F.Messages));
     QCOMPARE(read.Maps[0].PawnPos[0].y, std::int16_t(1));
-    QCOMPARE(F.W->Play.CurMap.PawnPos[0].y, onScreen.y);
-    QCOMPARE(F.W->Play.MoveCount, 1);
+    QCOMPARE(F.W->Session.Play.CurMap.PawnPos[0].y, onScreen.y);
+    QCOMPARE(F.W->Session.Play.MoveCount, 1);
 }
 
 void TestDocument::solutionSavedUnderNewNameStaysWithTheMap() {
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/untitled.vrm"), 1));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/untitled.vrm"), 1));
     F.Messages.Answers = {mrYes};
     F.Chooser.Answers = {QStringLiteral("maps/found.vrm"), QStringLiteral("maps/found.vrm")};
     QTest::keyClick(F.W.get(), Qt::Key_Right);
-    for (int n = 0; n < 1000 && F.W->tAnimate->isActive(); ++n) F.W->tAnimateTimer();
+    for (int n = 0; n < 1000 && F.W->Session.Sliding(); ++n) F.W->Session.Tick();
     QCOMPARE(F.Messages.Texts(),
              QStringList{"Solution trouvée 😎\r\nFaut-il l'écrire dans un fichier ?"});
-    QCOMPARE(F.W->FileName, QStringLiteral("maps/found.vrm"));
+    QCOMPARE(F.W->Session.FileName, QStringLiteral("maps/found.vrm"));
     TPack read;
     QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/found.vrm"), F.Messages));
     QCOMPARE(read.Maps[0].Solution, QStringLiteral("1R"));
     // The window's map is now that file: it shows the solution the file holds, so saving it
     // again under its own name keeps the solution.
-    QCOMPARE(F.W->Play.CurMap.Solution, QStringLiteral("1R"));
-    QCOMPARE(F.W->lSolutionCount->text(), QStringLiteral("(1 coups)"));
+    QCOMPARE(F.W->Session.Play.CurMap.Solution, QStringLiteral("1R"));
+    QCOMPARE(Child<QLabel>(F.W, "lSolutionCount")->text(), QStringLiteral("(1 coups)"));
     F.W->ToggleEditMode(); // no edit: "Sauver..." is offered in edit mode only
     F.W->btSaveAsClick();
     QVERIFY(ReadMaps(osOpenMap, read, QStringLiteral("maps/found.vrm"), F.Messages));
@@ -268,45 +268,45 @@ void TestDocument::solutionSavedUnderNewNameStaysWithTheMap() {
 void TestDocument::writeFailureKeepsChanges() {
     Edit();
     F.Chooser.Answers = {QStringLiteral("gone/map.vrm")}; // a folder that does not exist
-    QVERIFY(!F.W->SaveMap(true));
+    QVERIFY(!F.W->Session.SaveMap(true));
     QCOMPARE(F.Messages.Shown.size(), 1);
     QCOMPARE(F.Messages.Shown.first().first, mtError);
     QVERIFY(F.Messages.Shown.first().second.startsWith("Erreur lors de l'écriture du fichier\r\n"));
-    QCOMPARE(F.W->Changed, 1);
-    QVERIFY(F.W->btSave->isEnabled());
-    QVERIFY(F.W->FileName.isEmpty());
-    QVERIFY(F.W->Play.CurMap.ID.isEmpty());
+    QCOMPARE(F.W->Session.Changed, 1);
+    QVERIFY(Child<TRoundButton>(F.W, "btSave")->isEnabled());
+    QVERIFY(F.W->Session.FileName.isEmpty());
+    QVERIFY(F.W->Session.Play.CurMap.ID.isEmpty());
 }
 
 void TestDocument::packLoadFillsMenu() {
-    QVERIFY(!F.W->btPackPopup->isEnabled());
-    QVERIFY(F.W->pmPack->actions().isEmpty());
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(!Child<TRoundButton>(F.W, "btPackPopup")->isEnabled());
+    QVERIFY(Child<QMenu>(F.W, "pmPack")->actions().isEmpty());
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
     F.Chooser.Answers = {QStringLiteral("packs/three.vrp")};
     F.W->btLoadClick();
     QCOMPARE(F.Chooser.Modes, QList<TOpenSaveType>{osOpenBoth});
-    const auto items = F.W->pmPack->actions();
+    const auto items = Child<QMenu>(F.W, "pmPack")->actions();
     QCOMPARE(items.size(), 3);
     for (int n = 1; n <= 3; ++n) {
         QCOMPARE(items[n - 1]->objectName(), QStringLiteral("mnPack%1").arg(n));
         QCOMPARE(items[n - 1]->data().toInt(), -n);
     }
     QCOMPARE(items[1]->text(), QStringLiteral("Second"));
-    QVERIFY(F.W->btPackPopup->isEnabled());
-    QCOMPARE(F.W->LoadedMap, -1);
-    QVERIFY(F.W->FileName.isEmpty());
-    QCOMPARE(F.W->PackFileName, QStringLiteral("packs/three.vrp"));
-    QCOMPARE(CheckedItem(F.W->pmPack), 1);
+    QVERIFY(Child<TRoundButton>(F.W, "btPackPopup")->isEnabled());
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), -1);
+    QVERIFY(F.W->Session.FileName.isEmpty());
+    QCOMPARE(F.W->Session.PackFileName, QStringLiteral("packs/three.vrp"));
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmPack")), 1);
 
-    F.W->pmLoad->actions().at(2)->trigger();
+    Child<QMenu>(F.W, "pmLoad")->actions().at(2)->trigger();
     QCOMPARE(F.W->windowTitle(), Prefix + ExampleMap(3).Title);
-    QCOMPARE(CheckedItem(F.W->pmPack), 0);
-    QVERIFY(F.W->btPackPopup->isEnabled());
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmPack")), 0);
+    QVERIFY(Child<TRoundButton>(F.W, "btPackPopup")->isEnabled());
     items[1]->trigger();
     QCOMPARE(F.W->windowTitle(), Prefix + "Trois cartes" + Dot + "Second");
-    QCOMPARE(F.W->LoadedMap, -2);
-    QCOMPARE(CheckedItem(F.W->pmLoad), 0);
-    QCOMPARE(CheckedItem(F.W->pmPack), 2);
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), -2);
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmLoad")), 0);
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmPack")), 2);
     // The save dialog proposes no file name for a map of the pack.
     F.W->ToggleEditMode();
     F.W->btSaveAsClick();
@@ -339,33 +339,36 @@ void TestDocument::menuMarksFollowShownMap() {
     QFETCH(int, item);
     QFETCH(int, answer);
     QFETCH(QString, saveAs);
-    QVERIFY(F.W->LoadFile(QStringLiteral("packs/three.vrp"), 2));
-    if (start == "file") QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 1));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("packs/three.vrp"), 2));
+    if (start == "file") QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 1));
     if (start != "pack") Edit();
     const QString before = F.W->windowTitle();
     F.Messages.Answers = {answer};
     F.Chooser.Answers = {saveAs};
-    (fromPack ? F.W->pmPack : F.W->pmLoad)->actions().at(item - 1)->trigger();
-    QTEST(CheckedItem(F.W->pmLoad), "loadCheck");
-    QTEST(CheckedItem(F.W->pmPack), "packCheck");
-    const int shown = F.W->LoadedMap;
-    QCOMPARE(CheckedItem(F.W->pmLoad), std::max(shown, 0));
-    QCOMPARE(CheckedItem(F.W->pmPack), std::max(-shown, 0));
+    (fromPack ? Child<QMenu>(F.W, "pmPack") : Child<QMenu>(F.W, "pmLoad"))
+        ->actions()
+        .at(item - 1)
+        ->trigger();
+    QTEST(CheckedItem(Child<QMenu>(F.W, "pmLoad")), "loadCheck");
+    QTEST(CheckedItem(Child<QMenu>(F.W, "pmPack")), "packCheck");
+    const int shown = F.W->Session.LoadedMap.Stored();
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmLoad")), std::max(shown, 0));
+    QCOMPARE(CheckedItem(Child<QMenu>(F.W, "pmPack")), std::max(-shown, 0));
     if (shown == 0) QCOMPARE(F.W->windowTitle(), before);
 }
 
 void TestDocument::loadFileNumbers() {
     // A map file holds one map whatever number is asked for.
-    QVERIFY(F.W->LoadFile(QStringLiteral("maps/titled.vrm"), 3));
-    QCOMPARE(F.W->LoadedMap, 0);
-    QCOMPARE(F.W->Play.CurMap.Title, QStringLiteral("Titled"));
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("maps/titled.vrm"), 3));
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), 0);
+    QCOMPARE(F.W->Session.Play.CurMap.Title, QStringLiteral("Titled"));
     // A pack without that many maps is not loaded, and says nothing.
-    QVERIFY(!F.W->LoadFile(QStringLiteral("packs/three.vrp"), 4));
-    QCOMPARE(F.W->FileName, QStringLiteral("maps/titled.vrm"));
-    QVERIFY(F.W->PackFileName.isEmpty());
-    QVERIFY(!F.W->btPackPopup->isEnabled());
+    QVERIFY(!F.W->Session.LoadFile(QStringLiteral("packs/three.vrp"), 4));
+    QCOMPARE(F.W->Session.FileName, QStringLiteral("maps/titled.vrm"));
+    QVERIFY(F.W->Session.PackFileName.isEmpty());
+    QVERIFY(!Child<TRoundButton>(F.W, "btPackPopup")->isEnabled());
     // A file that is not there reports it and changes nothing.
-    QVERIFY(!F.W->LoadFile(QStringLiteral("maps/none.vrm"), 1));
+    QVERIFY(!F.W->Session.LoadFile(QStringLiteral("maps/none.vrm"), 1));
     QCOMPARE(F.Messages.Shown.size(), 1);
     QCOMPARE(F.Messages.Shown.first().first, mtError);
     QCOMPARE(F.W->windowTitle(), Prefix + "Titled");

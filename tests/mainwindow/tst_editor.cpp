@@ -5,6 +5,7 @@
 #include "ScaledLayout.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -51,7 +52,8 @@ private slots:
 
 private:
     TVirelMain* W = nullptr;
-    TMessageRecorder Messages;
+    TWindowSeams Seams;
+    TMessageRecorder& Messages = Seams.Messages;
     TPaintSpy Spy;
 
     TRoundButton* Tool(const QString& Name) const;
@@ -72,14 +74,13 @@ QStringList FloorWith(QChar Cell) {
 
 void TestEditor::init() {
     Messages = TMessageRecorder();
-    W = new TVirelMain;
-    W->Messenger = &Messages;
+    W = Seams.NewWindow();
     W->resize(764, 556);
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
     W->btEditPlayClick();
-    QVERIFY(W->EditMode);
-    W->pbBoard->installEventFilter(&Spy);
+    QVERIFY(W->Session.EditMode);
+    Child<TBoardBox>(W, "pbBoard")->installEventFilter(&Spy);
 }
 
 void TestEditor::cleanup() {
@@ -89,17 +90,21 @@ void TestEditor::cleanup() {
 
 TRoundButton* TestEditor::Tool(const QString& Name) const {
     const std::map<QString, TRoundButton*> tools = {
-        {"sbCell", W->sbCell}, {"sbPawn", W->sbPawn}, {"sbGoal", W->sbGoal},
-        {"sbStop", W->sbStop}, {"sbTurn", W->sbTurn}, {"sbButton", W->sbButton},
-        {"sbDoor", W->sbDoor}};
+        {"sbCell", Child<TRoundButton>(W, "sbCell")},
+        {"sbPawn", Child<TRoundButton>(W, "sbPawn")},
+        {"sbGoal", Child<TRoundButton>(W, "sbGoal")},
+        {"sbStop", Child<TRoundButton>(W, "sbStop")},
+        {"sbTurn", Child<TRoundButton>(W, "sbTurn")},
+        {"sbButton", Child<TRoundButton>(W, "sbButton")},
+        {"sbDoor", Child<TRoundButton>(W, "sbDoor")}};
     return tools.at(Name);
 }
 
 // Shows a map of the player's own, unchanged, and chooses nothing else.
 void TestEditor::Show(const QStringList& Rows) {
-    W->LoadedMap = 0;
-    W->FileName.clear();
-    W->ShowMap(MapFromRows(Rows));
+    W->Session.LoadedMap = TLoadedMap::FromStored(0);
+    W->Session.FileName.clear();
+    W->Session.ShowMap(MapFromRows(Rows));
     Messages.Shown.clear();
 }
 
@@ -109,12 +114,12 @@ QPoint TestEditor::Centre(int Col, int Row) const {
 }
 
 void TestEditor::Press(int Col, int Row) {
-    QTest::mousePress(W->pbBoard, Qt::LeftButton, {}, Centre(Col, Row));
-    QTest::mouseRelease(W->pbBoard, Qt::LeftButton, {}, Centre(Col, Row));
+    QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(Col, Row));
+    QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(Col, Row));
 }
 
 void TestEditor::CompareMap(const TMap& Expected) const {
-    const TMap& m = W->Play.CurMap;
+    const TMap& m = W->Session.Play.CurMap;
     QCOMPARE(m.Board, Expected.Board);
     QCOMPARE(m.PawnNb, Expected.PawnNb);
     for (int i = 0; i < m.PawnNb; ++i) QCOMPARE(m.PawnPos[size_t(i)], Expected.PawnPos[size_t(i)]);
@@ -135,16 +140,17 @@ void TestEditor::palette_data() {
 void TestEditor::palette() {
     QFETCH(QString, tool);
     QFETCH(int, top);
-    QVERIFY(W->sbCell->isChecked()); // the cell tool at start
-    W->Play.CurMap.Info = QStringLiteral("Texte");
-    W->UpdateCaption(false);
+    QVERIFY(Child<TRoundButton>(W, "sbCell")->isChecked()); // the cell tool at start
+    W->Session.Play.CurMap.Info = QStringLiteral("Texte");
+    W->Session.UpdateCaption(false);
     W->btInfoClick();
     QVERIFY(W->InfoVisible());
     TRoundButton* b = Tool(tool);
     QTest::mouseClick(b, Qt::LeftButton);
     QVERIFY(b->isChecked());
     QVERIFY(!W->InfoVisible());
-    QCOMPARE(W->slPlay->DesignRect(W->rFocus), QRectF(7, top, 56, 56));
+    QCOMPARE(Child<TScaledLayout>(W, "slPlay")->DesignRect(Child<QWidget>(W, "rFocus")),
+             QRectF(7, top, 56, 56));
     // Exactly one tool stays pressed, even when the pressed one is clicked again.
     QTest::mouseClick(b, Qt::LeftButton);
     QVERIFY(b->isChecked());
@@ -205,15 +211,15 @@ void TestEditor::toolTable() {
     Spy.Painted = QRegion();
     Press(5, 3);
     CompareMap(MapFromRows(FloorWith(after)));
-    QCOMPARE(W->Changed, changed);
+    QCOMPARE(W->Session.Changed, changed);
     QFETCH(int, curCellType);
-    QCOMPARE(int(W->CurCellType), curCellType);
+    QCOMPARE(int(W->Session.CurCellType), curCellType);
     QVERIFY(Messages.Shown.isEmpty());
-    QCOMPARE(W->btSave->isEnabled(), changed > 0);
+    QCOMPARE(Child<TRoundButton>(W, "btSave")->isEnabled(), changed > 0);
     // What changed is asked to repaint: the cell, or the new pawn's square.
     if (changed > 0) {
-        const QRect r =
-            tool == "sbPawn" && W->Play.CurMap.PawnNb == 1 ? W->PawnRect(1) : W->CellRect(5, 3);
+        const QRect r = tool == "sbPawn" && W->Session.Play.CurMap.PawnNb == 1 ? W->PawnRect(1)
+                                                                               : W->CellRect(5, 3);
         QTRY_VERIFY(Spy.Painted.contains(r.center()));
     }
 }
@@ -271,23 +277,23 @@ void TestEditor::limits() {
     CompareMap(MapFromRows(rows));
     if (message.isEmpty()) {
         QVERIFY(Messages.Shown.isEmpty());
-        QCOMPARE(W->Changed, 1);
+        QCOMPARE(W->Session.Changed, 1);
     } else {
         QCOMPARE(Messages.Shown.size(), 1);
         QCOMPARE(Messages.Shown[0].first, mtError);
         QCOMPARE(Messages.Shown[0].second, message);
-        QCOMPARE(W->Changed, 0);
-        QVERIFY(!W->btSave->isEnabled());
+        QCOMPARE(W->Session.Changed, 0);
+        QVERIFY(!Child<TRoundButton>(W, "btSave")->isEnabled());
     }
 }
 
 void TestEditor::reminderAt40And70() {
     Show(FloorWith(u'.'));
-    QTest::mouseClick(W->sbStop, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "sbStop"), Qt::LeftButton);
     const QString text = QStringLiteral("💾 Pensez à sauvegarder de temps en temps !");
     for (int n = 1; n <= 75; ++n) {
         Press(5, 3); // floor, stop, floor...
-        QCOMPARE(W->Changed, n);
+        QCOMPARE(W->Session.Changed, n);
         const int expected = n >= 70 ? 2 : n >= 40 ? 1 : 0;
         QCOMPARE(Messages.Shown.size(), expected);
     }
@@ -316,10 +322,10 @@ void TestEditor::reminderNeverForAPawn() {
     // Taking a pawn away is a cell change like any other: only adding one never reminds.
     const bool takeAway = QString(QTest::currentDataTag()).contains("taken away");
     Show(FloorWith(takeAway ? u'1' : u'.'));
-    W->SetChanged(before);
+    W->Session.SetChanged(before);
     QTest::mouseClick(Tool(tool), Qt::LeftButton);
     Press(5, 3);
-    QCOMPARE(W->Changed, before + 1);
+    QCOMPARE(W->Session.Changed, before + 1);
     QCOMPARE(Messages.Shown.size(), reminded ? 1 : 0);
 }
 
@@ -327,14 +333,14 @@ void TestEditor::removePawn2Of4() {
     QStringList rows = FloorWith(u'.');
     rows[2] = "1.2.3.4....";
     Show(rows);
-    QTest::mouseClick(W->sbPawn, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "sbPawn"), Qt::LeftButton);
     Press(2, 2);
-    const TMap& m = W->Play.CurMap;
+    const TMap& m = W->Session.Play.CurMap;
     QCOMPARE(m.PawnNb, 3);
     QCOMPARE(m.PawnPos[0], TSmallPoint({0, 2}));
     QCOMPARE(m.PawnPos[1], TSmallPoint({6, 2})); // the former number 4, on its own cell
     QCOMPARE(m.PawnPos[2], TSmallPoint({4, 2}));
-    QCOMPARE(W->Changed, 1);
+    QCOMPARE(W->Session.Changed, 1);
 }
 
 void TestEditor::dragAfterWallToFloor() {
@@ -343,18 +349,20 @@ void TestEditor::dragAfterWallToFloor() {
     rows[5][9] = u'o';
     rows[6][9] = u'o';
     Show(rows);
-    QTest::mouseClick(W->sbCell, Qt::LeftButton);
-    QTest::mousePress(W->pbBoard, Qt::LeftButton, {}, Centre(0, 4)); // wall to floor
-    for (int col = 1; col <= 9; ++col) QTest::mouseMove(W->pbBoard, Centre(col, 4));
+    QTest::mouseClick(Child<TRoundButton>(W, "sbCell"), Qt::LeftButton);
+    QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {},
+                      Centre(0, 4)); // wall to floor
+    for (int col = 1; col <= 9; ++col)
+        QTest::mouseMove(Child<TBoardBox>(W, "pbBoard"), Centre(col, 4));
     // Only cells under reported positions: from (9, 4) straight to (9, 6) skips (9, 5).
-    QTest::mouseMove(W->pbBoard, Centre(9, 6));
-    QTest::mouseRelease(W->pbBoard, Qt::LeftButton, {}, Centre(9, 6));
+    QTest::mouseMove(Child<TBoardBox>(W, "pbBoard"), Centre(9, 6));
+    QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(9, 6));
     // The pawn on the goal went with its cell; the one on floor stays, as number 1 now.
     rows[4] = ".........1#";
     rows[6][9] = u'.';
     CompareMap(MapFromRows(rows));
-    QCOMPARE(W->Changed, 1);
-    QCOMPARE(int(W->CurCellType), int(ctVoid));
+    QCOMPARE(W->Session.Changed, 1);
+    QCOMPARE(int(W->Session.CurCellType), int(ctVoid));
     QVERIFY(Messages.Shown.isEmpty());
 }
 
@@ -371,21 +379,22 @@ void TestEditor::dragFromMargin() {
     QStringList rows(BoardRows, QString(BoardCols, painted == u'#' ? u'.' : u'#'));
     rows[0][0] = u'#';
     Show(rows);
-    QTest::mouseClick(W->sbCell, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "sbCell"), Qt::LeftButton);
     if (floorPressedBefore) {
         Press(0, 0);
-        W->SetChanged(0);
+        W->Session.SetChanged(0);
         rows[0][0] = u'.';
     }
     QVERIFY(W->BorderX > 4 && W->BorderY > 4);
     const QPoint margin(W->BorderX / 2, Centre(0, 2).y());
-    QTest::mousePress(W->pbBoard, Qt::LeftButton, {}, margin);
+    QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, margin);
     CompareMap(MapFromRows(rows)); // the press in the margin changes nothing
-    for (int col = 0; col <= 3; ++col) QTest::mouseMove(W->pbBoard, Centre(col, 2));
-    QTest::mouseRelease(W->pbBoard, Qt::LeftButton, {}, Centre(3, 2));
+    for (int col = 0; col <= 3; ++col)
+        QTest::mouseMove(Child<TBoardBox>(W, "pbBoard"), Centre(col, 2));
+    QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(3, 2));
     for (int col = 0; col <= 3; ++col) rows[2][col] = painted;
     CompareMap(MapFromRows(rows));
-    QCOMPARE(W->Changed, 0);
+    QCOMPARE(W->Session.Changed, 0);
     QVERIFY(Messages.Shown.isEmpty());
 }
 
@@ -407,13 +416,14 @@ void TestEditor::dragIgnored() {
     QFETCH(bool, editMode);
     if (!editMode) W->btEditPlayClick();
     const auto mods = Qt::KeyboardModifiers(modifiers);
-    QTest::mousePress(W->pbBoard, Qt::LeftButton, mods, QPoint(2, 2));
+    QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, mods, QPoint(2, 2));
     for (int col = 0; col <= 3; ++col) {
-        QMouseEvent move(QEvent::MouseMove, Centre(col, 3), W->pbBoard->mapToGlobal(Centre(col, 3)),
-                         Qt::NoButton, Qt::LeftButton, mods);
-        QApplication::sendEvent(W->pbBoard, &move);
+        QMouseEvent move(QEvent::MouseMove, Centre(col, 3),
+                         Child<TBoardBox>(W, "pbBoard")->mapToGlobal(Centre(col, 3)), Qt::NoButton,
+                         Qt::LeftButton, mods);
+        QApplication::sendEvent(Child<TBoardBox>(W, "pbBoard"), &move);
     }
-    QTest::mouseRelease(W->pbBoard, Qt::LeftButton, mods, Centre(3, 3));
+    QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, mods, Centre(3, 3));
     CompareMap(MapFromRows(rows));
 }
 
@@ -447,57 +457,57 @@ void TestEditor::pressIgnored() {
     const auto mods = Qt::KeyboardModifiers(modifiers);
     const QStringList rows(BoardRows, QString(BoardCols, u'#'));
     Show(rows);
-    W->Play.CurMap.Info = QStringLiteral("Texte");
-    W->UpdateCaption(false);
+    W->Session.Play.CurMap.Info = QStringLiteral("Texte");
+    W->Session.UpdateCaption(false);
     W->btInfoClick();
     QVERIFY(W->InfoVisible());
     const QPoint at(W->BorderX + cellsX * W->CellSize + pixelsX,
                     W->BorderY + cellsY * W->CellSize + pixelsY);
-    QTest::mousePress(W->pbBoard, Qt::MouseButton(button), mods, at);
-    QTest::mouseRelease(W->pbBoard, Qt::MouseButton(button), mods, at);
+    QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::MouseButton(button), mods, at);
+    QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::MouseButton(button), mods, at);
     CompareMap(MapFromRows(rows));
-    QCOMPARE(W->Changed, 0);
+    QCOMPARE(W->Session.Changed, 0);
     QVERIFY(!W->InfoVisible()); // any press closes the callout
     // The same press with the left button alone would have drawn.
     if (QTest::currentDataTag() == QByteArray("shift")) {
-        QTest::mousePress(W->pbBoard, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(W->pbBoard, Qt::LeftButton, {}, at);
-        QCOMPARE(W->Changed, 1);
+        QTest::mousePress(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, at);
+        QCOMPARE(W->Session.Changed, 1);
     }
 }
 
 void TestEditor::doubleClickActsOnce() {
     Show(FloorWith(u'.'));
-    QTest::mouseClick(W->sbTurn, Qt::LeftButton);
-    QTest::mouseDClick(W->pbBoard, Qt::LeftButton, {}, Centre(5, 3));
-    QCOMPARE(W->Changed, 0); // the second press of a double click alone
+    QTest::mouseClick(Child<TRoundButton>(W, "sbTurn"), Qt::LeftButton);
+    QTest::mouseDClick(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(5, 3));
+    QCOMPARE(W->Session.Changed, 0); // the second press of a double click alone
     Press(5, 3);
-    QTest::mouseDClick(W->pbBoard, Qt::LeftButton, {}, Centre(5, 3));
+    QTest::mouseDClick(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, {}, Centre(5, 3));
     CompareMap(MapFromRows(FloorWith(u'A')));
-    QCOMPARE(W->Changed, 1);
+    QCOMPARE(W->Session.Changed, 1);
     Press(5, 3); // a second, separate press
     CompareMap(MapFromRows(FloorWith(u'B')));
-    QCOMPARE(W->Changed, 2);
+    QCOMPARE(W->Session.Changed, 2);
 }
 
 void TestEditor::firstEditDetachesExample() {
-    QCOMPARE(W->LoadedMap, 1); // the window opens on the first example
-    QVERIFY(!W->Play.CurMap.Solution.isEmpty());
+    QCOMPARE(W->Session.LoadedMap.Stored(), 1); // the window opens on the first example
+    QVERIFY(!W->Session.Play.CurMap.Solution.isEmpty());
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Exemple 1"));
-    QVERIFY(!W->btSave->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btSave")->isEnabled());
     Messages.Shown.clear();
-    QTest::mouseClick(W->sbCell, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "sbCell"), Qt::LeftButton);
     Press(0, 0);
-    QCOMPARE(W->Changed, 1);
-    QCOMPARE(W->LoadedMap, 0);
+    QCOMPARE(W->Session.Changed, 1);
+    QCOMPARE(W->Session.LoadedMap.Stored(), 0);
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Nouveau tableau"));
-    QVERIFY(W->Play.CurMap.ID.isEmpty());
-    QVERIFY(W->Play.CurMap.Solution.isEmpty());
-    QVERIFY(!W->btSolution->isEnabled());
-    QCOMPARE(W->lSolutionCount->text(), QStringLiteral("(?)"));
-    QVERIFY(W->btSave->isEnabled());
+    QVERIFY(W->Session.Play.CurMap.ID.isEmpty());
+    QVERIFY(W->Session.Play.CurMap.Solution.isEmpty());
+    QVERIFY(!Child<TRoundButton>(W, "btSolution")->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lSolutionCount")->text(), QStringLiteral("(?)"));
+    QVERIFY(Child<TRoundButton>(W, "btSave")->isEnabled());
     Press(0, 0); // the second edit changes nothing more about the document
-    QCOMPARE(W->Changed, 2);
+    QCOMPARE(W->Session.Changed, 2);
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Nouveau tableau"));
     QVERIFY(Messages.Shown.isEmpty());
 }
@@ -513,23 +523,23 @@ void TestEditor::newMap() {
     QStringList rows = FloorWith(u'1');
     rows[0] = QString(BoardCols, u'#');
     Show(rows);
-    W->FileName = QStringLiteral("Cartes\\Essai.vrm"); // a map of the player's, from a file
-    W->Play.CurMap.Title = QStringLiteral("Essai");
-    QTest::mouseClick(W->sbGoal, Qt::LeftButton);
+    W->Session.FileName = QStringLiteral("Cartes\\Essai.vrm"); // a map of the player's, from a file
+    W->Session.Play.CurMap.Title = QStringLiteral("Essai");
+    QTest::mouseClick(Child<TRoundButton>(W, "sbGoal"), Qt::LeftButton);
     for (int i = 0; i < edits; ++i) Press(1 + i, 1);
-    QCOMPARE(W->Changed, edits);
+    QCOMPARE(W->Session.Changed, edits);
     Messages.Shown.clear();
-    QTest::mouseClick(W->btNew, Qt::LeftButton);
-    const TMap& m = W->Play.CurMap;
+    QTest::mouseClick(Child<TRoundButton>(W, "btNew"), Qt::LeftButton);
+    const TMap& m = W->Session.Play.CurMap;
     for (int i = 0; i < BoardCells; ++i) QCOMPARE(m.Board[size_t(i)], ctVoid);
     QCOMPARE(m.PawnNb, 0);
-    QCOMPARE(W->Changed, 0);
-    QCOMPARE(W->LoadedMap, 0);
-    QVERIFY(W->FileName.isEmpty());
+    QCOMPARE(W->Session.Changed, 0);
+    QCOMPARE(W->Session.LoadedMap.Stored(), 0);
+    QVERIFY(W->Session.FileName.isEmpty());
     QVERIFY(m.Title.isEmpty() && m.Info.isEmpty() && m.Solution.isEmpty() && m.ID.isEmpty());
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Nouveau tableau"));
-    QVERIFY(!W->btSave->isEnabled());
-    QVERIFY(W->btSaveAs->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btSave")->isEnabled());
+    QVERIFY(Child<TRoundButton>(W, "btSaveAs")->isEnabled());
     if (edits == 0) {
         QVERIFY(Messages.Shown.isEmpty()); // nothing to lose: no question
     } else {

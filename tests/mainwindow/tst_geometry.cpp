@@ -4,6 +4,7 @@
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QtTest>
 
@@ -143,7 +144,8 @@ void TestGeometry::aspect() {
 }
 
 void TestGeometry::window() {
-    TVirelMain w;
+    TWindowSeams seams;
+    TVirelMain w(seams.Messages, seams.Chooser);
     w.resize(764, 556);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -154,23 +156,24 @@ void TestGeometry::window() {
     QCOMPARE(w.RisedSize, 61);
     QCOMPARE(w.BorderX, 60);
     QCOMPARE(w.BorderY, 51);
-    QCOMPARE(w.slToolBar->geometry(), QRect(0, 0, 764, 37));
-    QCOMPARE(w.slPlay->geometry(), QRect(692, 37, 72, 519));
-    QCOMPARE(w.pbBoard->geometry(), QRect(0, 37, 692, 519));
+    QCOMPARE(Child<TScaledLayout>(&w, "slToolBar")->geometry(), QRect(0, 0, 764, 37));
+    QCOMPARE(Child<TScaledLayout>(&w, "slPlay")->geometry(), QRect(692, 37, 72, 519));
+    QCOMPARE(Child<TBoardBox>(&w, "pbBoard")->geometry(), QRect(0, 37, 692, 519));
     QCOMPARE(w.windowTitle(), QStringLiteral("Virelune  \u25CF  Exemple 1"));
 
     // Controls sit at their design positions, stretched by the panels' factors.
     // Toolbar: 764 wide as designed, 37 of 40 high.
-    QCOMPARE(w.btInfo->geometry(), QRect(414, 4, 103, 30));
+    QCOMPARE(Child<TRoundButton>(&w, "btInfo")->geometry(), QRect(414, 4, 103, 30));
     const double fy = 519.0 / 516.0, fx = 72.0 / 70.0;
-    QCOMPARE(w.btUndo->geometry().topLeft(), QPoint(qRound(8 * fx), qRound(182 * fy)));
-    QVERIFY(!w.pnEdit->isVisible());
-    QVERIFY(!w.btSaveAs->isEnabled());
+    QCOMPARE(Child<TRoundButton>(&w, "btUndo")->geometry().topLeft(),
+             QPoint(qRound(8 * fx), qRound(182 * fy)));
+    QVERIFY(!Child<QWidget>(&w, "pnEdit")->isVisible());
+    QVERIFY(!Child<TRoundButton>(&w, "btSaveAs")->isEnabled());
 
     // Growing to a cell of 64 moves and stretches everything.
     w.resize(900, 1000);
     QTRY_COMPARE(w.CellSize, 64);
-    QCOMPARE(w.slPlay->geometry(), QRect(900 - 89, 45, 89, 955));
+    QCOMPARE(Child<TScaledLayout>(&w, "slPlay")->geometry(), QRect(900 - 89, 45, 89, 955));
     QVERIFY(qAbs(w.PanelScaleY - 0.687) < 0.001);
 
     // A pawn gliding while the window shrinks keeps its place on the board.

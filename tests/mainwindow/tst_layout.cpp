@@ -7,6 +7,7 @@
 #include "ScaledLayout.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 #include "TrackBar.h"
 
 #include <QLabel>
@@ -32,13 +33,13 @@ private slots:
 
 private:
     TVirelMain* W = nullptr;
-    TMessageRecorder Messages;
+    TWindowSeams Seams;
+    TMessageRecorder& Messages = Seams.Messages;
 };
 
 void TestLayout::init() {
     Messages = TMessageRecorder();
-    W = new TVirelMain;
-    W->Messenger = &Messages;
+    W = Seams.NewWindow();
     W->resize(764, 556);
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
@@ -72,18 +73,24 @@ void TestLayout::designPlaces() {
     QFETCH(QString, name);
     QFETCH(QRectF, rect);
     const std::map<QString, TRoundButton*> buttons = {
-        {"btLoad", W->btLoad},         {"btLoadPopup", W->btLoadPopup},
-        {"btSave", W->btSave},         {"btSaveAs", W->btSaveAs},
-        {"btPack", W->btPack},         {"btPackPopup", W->btPackPopup},
-        {"btInfo", W->btInfo},         {"btAbout", W->btAbout},
-        {"btEditPlay", W->btEditPlay}, {"btUndo", W->btUndo},
-        {"btReplay", W->btReplay},     {"btHelp", W->btHelp},
-        {"btSolution", W->btSolution}};
+        {"btLoad", Child<TRoundButton>(W, "btLoad")},
+        {"btLoadPopup", Child<TRoundButton>(W, "btLoadPopup")},
+        {"btSave", Child<TRoundButton>(W, "btSave")},
+        {"btSaveAs", Child<TRoundButton>(W, "btSaveAs")},
+        {"btPack", Child<TRoundButton>(W, "btPack")},
+        {"btPackPopup", Child<TRoundButton>(W, "btPackPopup")},
+        {"btInfo", Child<TRoundButton>(W, "btInfo")},
+        {"btAbout", Child<TRoundButton>(W, "btAbout")},
+        {"btEditPlay", Child<TRoundButton>(W, "btEditPlay")},
+        {"btUndo", Child<TRoundButton>(W, "btUndo")},
+        {"btReplay", Child<TRoundButton>(W, "btReplay")},
+        {"btHelp", Child<TRoundButton>(W, "btHelp")},
+        {"btSolution", Child<TRoundButton>(W, "btSolution")}};
     TRoundButton* b = buttons.at(name);
     TScaledLayout* s = name.startsWith("btUndo") || name.startsWith("btReplay") ||
                                name.startsWith("btHelp") || name.startsWith("btSolution")
-                           ? W->slPlay
-                           : W->slToolBar;
+                           ? Child<TScaledLayout>(W, "slPlay")
+                           : Child<TScaledLayout>(W, "slToolBar");
     QCOMPARE(s->DesignRect(b), rect);
     QTEST(b->text(), "text");
     QCOMPARE(b->focusPolicy(), Qt::NoFocus);
@@ -97,18 +104,19 @@ void TestLayout::designPlaces() {
 
 void TestLayout::startsOnExample1() {
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Exemple 1"));
-    QCOMPARE(W->LoadedMap, 1);
-    QVERIFY(!W->EditMode);
-    QCOMPARE(W->Play.CurMap.Board, ExampleMap(1).Board);
-    QCOMPARE(W->Play.PawnIndex, 1);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("000"));
-    QCOMPARE(W->tbSpeed->value(), 2);
+    QCOMPARE(W->Session.LoadedMap.Stored(), 1);
+    QVERIFY(!W->Session.EditMode);
+    QCOMPARE(W->Session.Play.CurMap.Board, ExampleMap(1).Board);
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("000"));
+    QCOMPARE(Child<QSlider>(W, "tbSpeed")->value(), 2);
     QCOMPARE(W->palette().color(QPalette::Window).rgba(), 0xFFD7E8F8u);
-    QVERIFY(!W->btPackPopup->isEnabled());
-    QVERIFY(!W->btUndo->isEnabled() && !W->btReplay->isEnabled());
-    QCOMPARE(W->btSolution->isEnabled(), !ExampleMap(1).Solution.isEmpty());
-    QCOMPARE(W->pbBoard->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(!W->rEditPlay->Bitmap().isNull());
+    QVERIFY(!Child<TRoundButton>(W, "btPackPopup")->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btUndo")->isEnabled() &&
+            !Child<TRoundButton>(W, "btReplay")->isEnabled());
+    QCOMPARE(Child<TRoundButton>(W, "btSolution")->isEnabled(), !ExampleMap(1).Solution.isEmpty());
+    QCOMPARE(Child<TBoardBox>(W, "pbBoard")->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(!Child<TBitmapRect>(W, "rEditPlay")->Bitmap().isNull());
     // Example 1 has a text: it opens by itself.
     QCOMPARE(W->InfoVisible(), !ExampleMap(1).Info.isEmpty());
     QVERIFY(Messages.Shown.isEmpty());
@@ -127,57 +135,61 @@ void TestLayout::editGlyphSize_data() {
 void TestLayout::editGlyphSize() {
     QFETCH(bool, toEdit);
     QFETCH(int, cell);
-    W->EditMode = !toEdit;
+    W->Session.EditMode = !toEdit;
     W->CellSize = cell;
     W->ToggleEditMode();
-    const QPixmap glyph = W->rEditPlay->Bitmap();
+    const QPixmap glyph = Child<TBitmapRect>(W, "rEditPlay")->Bitmap();
     QTEST(qRound(glyph.width() / glyph.devicePixelRatio()), "size");
-    QCOMPARE(W->btEditPlay->text(), toEdit ? QStringLiteral("&Jouer") : QStringLiteral("&Editer"));
+    QCOMPARE(Child<TRoundButton>(W, "btEditPlay")->text(),
+             toEdit ? QStringLiteral("&Jouer") : QStringLiteral("&Editer"));
 }
 
 void TestLayout::switchModes() {
-    const TSmallPoint start = W->Play.CurMap.PawnPos[0];
+    const TSmallPoint start = W->Session.Play.CurMap.PawnPos[0];
     // Find a direction the first pawn can move in, and move it.
     bool moved = false;
     for (const QChar d : QStringLiteral("LURD")) {
-        W->Play.PlayMove(1, d);
-        if (W->Play.MoveCount > 0) {
+        W->Session.Play.PlayMove(1, d);
+        if (W->Session.Play.MoveCount > 0) {
             moved = true;
             break;
         }
     }
     QVERIFY(moved);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("001"));
-    QVERIFY(W->btUndo->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("001"));
+    QVERIFY(Child<TRoundButton>(W, "btUndo")->isEnabled());
 
     W->btEditPlayClick(); // to edit: rewound to the map's start
-    QVERIFY(W->EditMode);
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->Play.CurMap.PawnPos[0], start);
-    QCOMPARE(W->Play.PawnIndex, 0);
-    QVERIFY(W->pnEdit->isVisible());
-    const QPixmap cellTool = W->rCell->Bitmap();
+    QVERIFY(W->Session.EditMode);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.CurMap.PawnPos[0], start);
+    QCOMPARE(W->Session.Play.PawnIndex, 0);
+    QVERIFY(Child<QWidget>(W, "pnEdit")->isVisible());
+    const QPixmap cellTool = Child<TBitmapRect>(W, "rCell")->Bitmap();
     QCOMPARE(qRound(cellTool.width() / cellTool.devicePixelRatio()), W->CellSize);
-    QVERIFY(!W->rPawn->Bitmap().isNull());
+    QVERIFY(!Child<TBitmapRect>(W, "rPawn")->Bitmap().isNull());
     W->resize(900, 1000); // a new cell size: new palette pictures
     QTRY_COMPARE(W->CellSize, 64);
-    QCOMPARE(qRound(W->rCell->Bitmap().width() / W->rCell->Bitmap().devicePixelRatio()), 64);
-    QVERIFY(W->btSaveAs->isEnabled());
-    QVERIFY(!W->btSave->isEnabled());
-    QCOMPARE(W->pbBoard->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(qRound(Child<TBitmapRect>(W, "rCell")->Bitmap().width() /
+                    Child<TBitmapRect>(W, "rCell")->Bitmap().devicePixelRatio()),
+             64);
+    QVERIFY(Child<TRoundButton>(W, "btSaveAs")->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btSave")->isEnabled());
+    QCOMPARE(Child<TBoardBox>(W, "pbBoard")->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(!W->InfoVisible());
 
-    W->SetChanged(1); // an edit: the example becomes a new map of the player's
-    QVERIFY(W->btSave->isEnabled());
+    W->Session.SetChanged(1); // an edit: the example becomes a new map of the player's
+    QVERIFY(Child<TRoundButton>(W, "btSave")->isEnabled());
     QCOMPARE(W->windowTitle(), QStringLiteral("Virelune  \u25CF  Nouveau tableau"));
 
     W->btEditPlayClick(); // back to play, from the start
-    QVERIFY(!W->EditMode);
-    QVERIFY(!W->pnEdit->isVisible());
-    QVERIFY(!W->btSave->isEnabled() && !W->btSaveAs->isEnabled());
-    QCOMPARE(W->Play.PawnIndex, 1);
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->pbBoard->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(!W->Session.EditMode);
+    QVERIFY(!Child<QWidget>(W, "pnEdit")->isVisible());
+    QVERIFY(!Child<TRoundButton>(W, "btSave")->isEnabled() &&
+            !Child<TRoundButton>(W, "btSaveAs")->isEnabled());
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(Child<TBoardBox>(W, "pbBoard")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void TestLayout::calloutTexts_data() {
@@ -197,59 +209,71 @@ void TestLayout::calloutTexts() {
     QFETCH(QString, packText);
     QFETCH(QString, mapText);
     QFETCH(bool, packShown);
-    W->crInfo->hide();
-    W->CurPack.Info = packText;
-    W->CurPack.MapNb = 1;
-    W->LoadedMap = packText.isEmpty() ? 0 : -1;
-    W->Play.CurMap.Info = mapText;
-    W->UpdateCaption(W->LoadedMap < 0);
-    QVERIFY(W->btInfo->isEnabled());
+    Child<TCalloutRect>(W, "crInfo")->hide();
+    W->Session.CurPack.Info = packText;
+    W->Session.CurPack.MapNb = 1;
+    W->Session.LoadedMap = TLoadedMap::FromStored(packText.isEmpty() ? 0 : -1);
+    W->Session.Play.CurMap.Info = mapText;
+    W->Session.UpdateCaption(W->Session.LoadedMap.Stored() < 0);
+    QVERIFY(Child<TRoundButton>(W, "btInfo")->isEnabled());
     W->btInfoClick();
     QVERIFY(W->InfoVisible());
-    QCOMPARE(W->lPackInfo->isVisibleTo(W->crInfo), packShown);
-    QCOMPARE(W->lMapInfo->text(), mapText);
-    QVERIFY(W->lPackInfo->font().bold());
+    QCOMPARE(Child<QLabel>(W, "lPackInfo")->isVisibleTo(Child<TCalloutRect>(W, "crInfo")),
+             packShown);
+    QCOMPARE(Child<QLabel>(W, "lMapInfo")->text(), mapText);
+    QVERIFY(Child<QLabel>(W, "lPackInfo")->font().bold());
     // Height: the labels' wrapped text plus 20, in the toolbar's design units, hanging from
     // (-52, 28) of the Information button.
-    const QRectF r = W->slToolBar->DesignRect(W->crInfo);
-    const double pack = packShown ? W->slToolBar->DesignRect(W->lPackInfo).height() : 0;
-    const double map = mapText.isEmpty() ? 0 : W->slToolBar->DesignRect(W->lMapInfo).height();
+    const QRectF r =
+        Child<TScaledLayout>(W, "slToolBar")->DesignRect(Child<TCalloutRect>(W, "crInfo"));
+    const double pack = packShown ? Child<TScaledLayout>(W, "slToolBar")
+                                        ->DesignRect(Child<QLabel>(W, "lPackInfo"))
+                                        .height()
+                                  : 0;
+    const double map = mapText.isEmpty() ? 0
+                                         : Child<TScaledLayout>(W, "slToolBar")
+                                               ->DesignRect(Child<QLabel>(W, "lMapInfo"))
+                                               .height();
     QCOMPARE(r, QRectF(414 - 52, 4 + 28, 217, pack + map + 20));
     QVERIFY(map > 0 || pack > 0);
     if (mapText.size() > 40) QVERIFY(map > 1.5 * pack); // wrapped on several lines
     // The pointer reaches into the button; the bubble lies under it, over the board.
-    const double fy = W->slToolBar->FactorY();
-    QVERIFY(W->crInfo->geometry().top() < W->btInfo->geometry().bottom());
-    QVERIFY(W->crInfo->geometry().top() + 11 * fy >= W->btInfo->geometry().bottom() - 1);
-    QVERIFY(W->crInfo->geometry().bottom() > W->pbBoard->geometry().top());
-    QVERIFY(W->crInfo->isVisible());
+    const double fy = Child<TScaledLayout>(W, "slToolBar")->FactorY();
+    QVERIFY(Child<TCalloutRect>(W, "crInfo")->geometry().top() <
+            Child<TRoundButton>(W, "btInfo")->geometry().bottom());
+    QVERIFY(Child<TCalloutRect>(W, "crInfo")->geometry().top() + 11 * fy >=
+            Child<TRoundButton>(W, "btInfo")->geometry().bottom() - 1);
+    QVERIFY(Child<TCalloutRect>(W, "crInfo")->geometry().bottom() >
+            Child<TBoardBox>(W, "pbBoard")->geometry().top());
+    QVERIFY(Child<TCalloutRect>(W, "crInfo")->isVisible());
 }
 
 void TestLayout::calloutCloses() {
-    W->Play.CurMap.Info = QStringLiteral("Texte");
-    W->LoadedMap = 1;
-    W->UpdateCaption(false);
-    W->crInfo->hide();
+    W->Session.Play.CurMap.Info = QStringLiteral("Texte");
+    W->Session.LoadedMap = TLoadedMap::FromStored(1);
+    W->Session.UpdateCaption(false);
+    Child<TCalloutRect>(W, "crInfo")->hide();
     // Two clicks on Information: open, close.
-    QTest::mouseClick(W->btInfo, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "btInfo"), Qt::LeftButton);
     QVERIFY(W->InfoVisible());
-    QTest::mouseClick(W->btInfo, Qt::LeftButton);
+    QTest::mouseClick(Child<TRoundButton>(W, "btInfo"), Qt::LeftButton);
     QVERIFY(!W->InfoVisible());
     // A click on the callout, or on the window's own surface, closes it.
     W->btInfoClick();
-    QTest::mouseClick(W->crInfo, Qt::LeftButton, {}, QPoint(W->crInfo->width() / 2, 30));
+    QTest::mouseClick(Child<TCalloutRect>(W, "crInfo"), Qt::LeftButton, {},
+                      QPoint(Child<TCalloutRect>(W, "crInfo")->width() / 2, 30));
     QVERIFY(!W->InfoVisible());
     W->btInfoClick();
-    QTest::mouseClick(W->slToolBar, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Child<TScaledLayout>(W, "slToolBar"), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!W->InfoVisible());
     // So does a change of speed.
     W->btInfoClick();
-    W->tbSpeed->setValue(3);
+    Child<QSlider>(W, "tbSpeed")->setValue(3);
     QVERIFY(!W->InfoVisible());
     // With no text the button is disabled and does nothing.
-    W->Play.CurMap.Info.clear();
-    W->UpdateCaption(false);
-    QVERIFY(!W->btInfo->isEnabled());
+    W->Session.Play.CurMap.Info.clear();
+    W->Session.UpdateCaption(false);
+    QVERIFY(!Child<TRoundButton>(W, "btInfo")->isEnabled());
     W->btInfoClick();
     QVERIFY(!W->InfoVisible());
 }
@@ -264,11 +288,11 @@ void TestLayout::tooSmallGrows() {
 // The speed bar's track and thumb follow the side panel's scale, and a press at a thumb's place
 // gives that value at any size.
 void TestLayout::speedBarScales() {
-    auto* bar = qobject_cast<TTrackBar*>(W->tbSpeed);
+    auto* bar = qobject_cast<TTrackBar*>(Child<QSlider>(W, "tbSpeed"));
     QVERIFY(bar);
     const auto measure = [&] {
         QCOMPARE(bar->Scale(), bar->width() / 19.0);
-        QVERIFY(qAbs(bar->width() - 19 * W->slPlay->FactorX()) <= 1);
+        QVERIFY(qAbs(bar->width() - 19 * Child<TScaledLayout>(W, "slPlay")->FactorX()) <= 1);
         // The thumbs of the lowest and highest values sit at the ends of the track.
         QVERIFY(qAbs(bar->ThumbRect(0).center().y() - bar->TrackRect().top()) < 0.01);
         QVERIFY(qAbs(bar->ThumbRect(4).center().y() - bar->TrackRect().bottom()) < 0.01);
@@ -278,13 +302,13 @@ void TestLayout::speedBarScales() {
         }
     };
     measure();
-    const double factor = W->slPlay->FactorX();
+    const double factor = Child<TScaledLayout>(W, "slPlay")->FactorX();
     const QSizeF thumb = bar->ThumbRect(2).size();
     const double track = bar->TrackRect().width();
     W->resize(764 * 2, 556 * 2);
-    QTRY_VERIFY(W->slPlay->FactorX() > 1.9 * factor);
+    QTRY_VERIFY(Child<TScaledLayout>(W, "slPlay")->FactorX() > 1.9 * factor);
     measure();
-    const double grown = W->slPlay->FactorX() / factor;
+    const double grown = Child<TScaledLayout>(W, "slPlay")->FactorX() / factor;
     QVERIFY(qAbs(bar->ThumbRect(2).width() / thumb.width() - grown) < 0.1);
     QVERIFY(qAbs(bar->ThumbRect(2).height() / thumb.height() - grown) < 0.1);
     QVERIFY(qAbs(bar->TrackRect().width() / track - grown) < 0.1);

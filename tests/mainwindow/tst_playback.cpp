@@ -5,6 +5,7 @@
 #include "RoundButton.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -17,18 +18,8 @@ namespace {
 // Pawn 1 at (2, 1): Right reaches the goal at (4, 1) in one move, Left then Right in two.
 const QStringList Short = {"###########", "#.1.o#....#"};
 
-// Run once, inside one of the waits before a stored move.
+// Run once, inside the first of the short waits before a stored move.
 std::function<void()> DuringWait;
-
-// The pause before each stored move without its real time: events are still handled.
-void QuickWait(int /*Ms*/) {
-    QCoreApplication::processEvents();
-    if (DuringWait) {
-        const auto f = DuringWait;
-        DuringWait = nullptr;
-        f();
-    }
-}
 } // namespace
 
 class TestPlayback : public QObject {
@@ -56,23 +47,25 @@ private slots:
 private:
     void Load(const TMap& Map, int Loaded = 0);
     void Load(const QStringList& Rows, const QString& Solution);
+    // One tick of the animation; one that begins a stored move waits out the pause before it
+    // (without its real time, DuringWait run in its first wait) and then sets the move off.
+    void Tick();
     int RunTicks();
     // Ticks until the playback has recorded Count moves and is between two of them.
     void RunUntilMoves(int Count);
     QPoint Pawn(int i) const {
-        const TSmallPoint p = W->Play.CurMap.PawnPos[size_t(i - 1)];
+        const TSmallPoint p = W->Session.Play.CurMap.PawnPos[size_t(i - 1)];
         return QPoint(p.x, p.y);
     }
     TVirelMain* W = nullptr;
-    TMessageRecorder Messages;
+    TWindowSeams Seams;
+    TMessageRecorder& Messages = Seams.Messages;
 };
 
 void TestPlayback::init() {
     Messages = TMessageRecorder();
     DuringWait = nullptr;
-    W = new TVirelMain;
-    W->Messenger = &Messages;
-    W->PauseWait = QuickWait;
+    W = Seams.NewWindow();
     W->resize(764, 556);
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
@@ -84,9 +77,9 @@ void TestPlayback::cleanup() {
 }
 
 void TestPlayback::Load(const TMap& Map, int Loaded) {
-    W->LoadedMap = Loaded;
-    W->FileName.clear();
-    W->ShowMap(Map);
+    W->Session.LoadedMap = TLoadedMap::FromStored(Loaded);
+    W->Session.FileName.clear();
+    W->Session.ShowMap(Map);
     Messages.Shown.clear();
 }
 
@@ -96,19 +89,32 @@ void TestPlayback::Load(const QStringList& Rows, const QString& Solution) {
     Load(m);
 }
 
+void TestPlayback::Tick() {
+    W->Session.Tick();
+    while (W->Session.PauseRunning()) {
+        QCoreApplication::processEvents();
+        if (DuringWait) {
+            const auto f = DuringWait;
+            DuringWait = nullptr;
+            f();
+        }
+        W->Session.PauseTick();
+    }
+}
+
 int TestPlayback::RunTicks() {
     int n = 0;
-    while (W->tAnimate->isActive() && n < 100000) {
-        W->tAnimateTimer();
+    while (W->Session.Sliding() && n < 100000) {
+        Tick();
         ++n;
     }
     return n;
 }
 
 void TestPlayback::RunUntilMoves(int Count) {
-    for (int n = 0; n < 10000 && W->tAnimate->isActive(); ++n) {
-        W->tAnimateTimer();
-        if (W->Play.MoveCount == Count && W->AnimationStart) return;
+    for (int n = 0; n < 10000 && W->Session.Sliding(); ++n) {
+        Tick();
+        if (W->Session.Play.MoveCount == Count && W->Session.AnimationStart) return;
     }
 }
 
@@ -162,14 +168,14 @@ void TestPlayback::verdicts() {
     }
     QCOMPARE(Messages.Texts(), QStringList{text});
     QCOMPARE(int(Messages.Shown[0].first), kind);
-    QCOMPARE(W->Play.CurMap.Solution, storedAfter);
-    QCOMPARE(W->btSolution->isEnabled(), !storedAfter.isEmpty());
-    QCOMPARE(W->lSolutionCount->text(),
+    QCOMPARE(W->Session.Play.CurMap.Solution, storedAfter);
+    QCOMPARE(Child<TRoundButton>(W, "btSolution")->isEnabled(), !storedAfter.isEmpty());
+    QCOMPARE(Child<QLabel>(W, "lSolutionCount")->text(),
              storedAfter.isEmpty() ? QStringLiteral("(?)")
                                    : QStringLiteral("(%1 coups)").arg(storedAfter.size() / 2));
-    QVERIFY(W->FileName.isEmpty());
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, keys.size()); // the game stays as played
+    QVERIFY(W->Session.FileName.isEmpty());
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, keys.size()); // the game stays as played
 }
 
 void TestPlayback::examplesPlayToTheEnd_data() {
@@ -182,18 +188,20 @@ void TestPlayback::examplesPlayToTheEnd() {
     QFETCH(int, example);
     Load(ExampleMap(example), example);
     W->rFastClick();
-    QVERIFY(W->btSolution->isEnabled());
-    W->btSolution->click();
-    QCOMPARE(W->AnimationMode, 2);
-    QCOMPARE(W->SolutionRotAnimation->state(), QAbstractAnimation::Running);
+    QVERIFY(Child<TRoundButton>(W, "btSolution")->isEnabled());
+    Child<TRoundButton>(W, "btSolution")->click();
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QCOMPARE(Child<QPropertyAnimation>(W, "SolutionRotAnimation")->state(),
+             QAbstractAnimation::Running);
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
     QCOMPARE(Messages.Shown[0].first, mtFlag);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->SolutionRotAnimation->state(), QAbstractAnimation::Stopped);
-    QCOMPARE(W->Play.SolutionStack, ExampleMap(example).Solution);
-    QCOMPARE(W->Play.MoveCount, int(ExampleMap(example).Solution.size() / 2));
-    QVERIFY(W->Play.IsSolved());
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(Child<QPropertyAnimation>(W, "SolutionRotAnimation")->state(),
+             QAbstractAnimation::Stopped);
+    QCOMPARE(W->Session.Play.SolutionStack, ExampleMap(example).Solution);
+    QCOMPARE(W->Session.Play.MoveCount, int(ExampleMap(example).Solution.size() / 2));
+    QVERIFY(W->Session.Play.IsSolved());
 }
 
 void TestPlayback::faultyStoredSolutions_data() {
@@ -220,9 +228,9 @@ void TestPlayback::faultyStoredSolutions() {
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{text});
     QCOMPARE(Messages.Shown[0].first, mtError);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, moves); // the board stays as the last good move left it
-    QVERIFY(!W->tAnimate->isActive());
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, moves); // the board stays as the last good move left it
+    QVERIFY(!W->Session.Sliding());
 }
 
 void TestPlayback::askBeforeGivingUp() {
@@ -234,18 +242,18 @@ void TestPlayback::askBeforeGivingUp() {
     QCOMPARE(Messages.Texts(),
              QStringList{"Voulez-vous vraiment abandonner et voir la solution ?"});
     QCOMPARE(Messages.Shown[0].first, mtQuestion);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, 1);
 
     // Asked during a move, the move goes back before the question.
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
+    Tick();
     Messages.Answers = {mrYes};
     W->btSolutionClick();
     QCOMPARE(Messages.Shown.size(), 2);
-    QCOMPARE(W->AnimationMode, 2);
-    QCOMPARE(W->Play.MoveCount, 0); // rewound
-    QCOMPARE(W->Play.PawnIndex, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QCOMPARE(W->Session.Play.MoveCount, 0); // rewound
+    QCOMPARE(W->Session.Play.PawnIndex, 0);
     RunTicks();
     QCOMPARE(Messages.Texts().last(), QStringLiteral("   Terminé 🥷"));
 }
@@ -255,24 +263,25 @@ void TestPlayback::pauseAndResume() {
     Load(ExampleMap(2), 2);
     W->btSolutionClick();
     RunUntilMoves(3);
-    W->tAnimateTimer(); // the pause, then the fourth move sets off
-    W->tAnimateTimer();
-    QCOMPARE(W->Play.MoveCount, 4);
-    QVERIFY(W->Play.MoveInFlight());
+    Tick(); // the pause, then the fourth move sets off
+    Tick();
+    QCOMPARE(W->Session.Play.MoveCount, 4);
+    QVERIFY(W->Session.Play.MoveInFlight());
     const QPoint before[2] = {Pawn(1), Pawn(2)};
     W->btSolutionClick();
-    QVERIFY(!W->tAnimate->isActive());
-    QCOMPARE(W->AnimationMode, 2);
-    QCOMPARE(W->Play.MoveCount, 3);
-    QCOMPARE(W->Play.SolutionStep, 6);
+    QVERIFY(!W->Session.Sliding());
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QCOMPARE(W->Session.Play.MoveCount, 3);
+    QCOMPARE(W->Session.Play.SolutionStep, 6);
     QCOMPARE(Pawn(1), before[0]);
     QCOMPARE(Pawn(2), before[1]);
-    QCOMPARE(W->SolutionRotAnimation->state(), QAbstractAnimation::Running);
+    QCOMPARE(Child<QPropertyAnimation>(W, "SolutionRotAnimation")->state(),
+             QAbstractAnimation::Running);
     W->btSolutionClick();
-    QVERIFY(W->tAnimate->isActive());
+    QVERIFY(W->Session.Sliding());
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
-    QCOMPARE(W->Play.SolutionStack, ExampleMap(2).Solution);
+    QCOMPARE(W->Session.Play.SolutionStack, ExampleMap(2).Solution);
 }
 
 // Paused in the wait before a stored move: nothing was recorded, resuming plays that move.
@@ -281,17 +290,17 @@ void TestPlayback::pauseDuringTheWait() {
     W->btSolutionClick();
     RunUntilMoves(2);
     DuringWait = [this] {
-        QCOMPARE(W->AnimationMode, 3);
+        QCOMPARE(W->Session.Animation(), TAnimation::PlaybackPausing);
         W->btSolutionClick();
     };
-    W->tAnimateTimer();
-    QCOMPARE(W->AnimationMode, 2);
-    QVERIFY(!W->tAnimate->isActive());
-    QCOMPARE(W->Play.MoveCount, 2);
+    Tick();
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QVERIFY(!W->Session.Sliding());
+    QCOMPARE(W->Session.Play.MoveCount, 2);
     W->btSolutionClick();
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
-    QCOMPARE(W->Play.SolutionStack, ExampleMap(1).Solution);
+    QCOMPARE(W->Session.Play.SolutionStack, ExampleMap(1).Solution);
 }
 
 // At the slowest speed each stored move runs fast, then waits for the Solution button.
@@ -303,10 +312,10 @@ void TestPlayback::stepByStepAtSlowest() {
     const int total = int(ExampleMap(1).Solution.size() / 2);
     for (int move = 1; move <= total; ++move) {
         RunTicks();
-        QCOMPARE(W->Play.MoveCount, move);
+        QCOMPARE(W->Session.Play.MoveCount, move);
         if (move < total) {
-            QCOMPARE(W->AnimationMode, 2);
-            QVERIFY(W->AnimationStart);
+            QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+            QVERIFY(W->Session.AnimationStart);
             QVERIFY(Messages.Shown.isEmpty());
             QTest::keyClick(W, 's');
         }
@@ -320,19 +329,19 @@ void TestPlayback::undoDuringPlayback() {
     Load(ExampleMap(2), 2);
     W->btSolutionClick();
     RunUntilMoves(3);
-    QVERIFY(W->tAnimate->isActive());
+    QVERIFY(W->Session.Sliding());
     W->btUndoClick(); // between two moves: pauses, takes nothing back
-    QVERIFY(!W->tAnimate->isActive());
-    QCOMPARE(W->Play.MoveCount, 3);
+    QVERIFY(!W->Session.Sliding());
+    QCOMPARE(W->Session.Play.MoveCount, 3);
     W->btUndoClick(); // paused: steps back one move
-    QCOMPARE(W->Play.MoveCount, 2);
-    QCOMPARE(W->Play.SolutionStep, 4);
-    QCOMPARE(W->AnimationMode, 2);
-    QCOMPARE(W->Play.SolutionStack, ExampleMap(2).Solution.left(4));
+    QCOMPARE(W->Session.Play.MoveCount, 2);
+    QCOMPARE(W->Session.Play.SolutionStep, 4);
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QCOMPARE(W->Session.Play.SolutionStack, ExampleMap(2).Solution.left(4));
     W->btSolutionClick();
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
-    QCOMPARE(W->Play.SolutionStack, ExampleMap(2).Solution);
+    QCOMPARE(W->Session.Play.SolutionStack, ExampleMap(2).Solution);
 
     // A stored move in flight: Undo takes it back and pauses.
     Messages.Shown.clear();
@@ -342,12 +351,12 @@ void TestPlayback::undoDuringPlayback() {
     Messages.Shown.clear();
     Messages.Answers = {mrYes};
     W->btSolutionClick();
-    W->tAnimateTimer();
-    QCOMPARE(W->Play.MoveCount, 1);
+    Tick();
+    QCOMPARE(W->Session.Play.MoveCount, 1);
     W->btUndoClick();
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->AnimationMode, 2);
-    QCOMPARE(W->Play.SolutionStep, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QCOMPARE(W->Session.Play.SolutionStep, 0);
     W->btSolutionClick();
     RunTicks();
     QCOMPARE(Messages.Texts().last(), QStringLiteral("   Terminé 🥷"));
@@ -358,11 +367,11 @@ void TestPlayback::undoDuringTheWait() {
     W->btSolutionClick();
     RunUntilMoves(3);
     DuringWait = [this] { W->btUndoClick(); };
-    W->tAnimateTimer();
-    QCOMPARE(W->AnimationMode, 2);
-    QVERIFY(!W->tAnimate->isActive());
-    QCOMPARE(W->Play.MoveCount, 2);
-    QCOMPARE(W->Play.SolutionStep, 4);
+    Tick();
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
+    QVERIFY(!W->Session.Sliding());
+    QCOMPARE(W->Session.Play.MoveCount, 2);
+    QCOMPARE(W->Session.Play.SolutionStep, 4);
     W->btSolutionClick();
     RunTicks();
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
@@ -374,11 +383,12 @@ void TestPlayback::undoEveryMoveEndsPlayback() {
     RunUntilMoves(2);
     W->btUndoClick(); // pause
     W->btUndoClick();
-    QCOMPARE(W->AnimationMode, 2);
+    QCOMPARE(W->Session.Animation(), TAnimation::Playback);
     W->btUndoClick();
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->SolutionRotAnimation->state(), QAbstractAnimation::Stopped);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(Child<QPropertyAnimation>(W, "SolutionRotAnimation")->state(),
+             QAbstractAnimation::Stopped);
     QCOMPARE(Pawn(1), QPoint(6, 4));
 }
 
@@ -389,19 +399,20 @@ void TestPlayback::pressDuringPlayback() {
     W->btSolutionClick();
     RunUntilMoves(1);
     QCOMPARE(Pawn(1), QPoint(6, 7)); // "1D" slid to the bottom row
-    W->tAnimateTimer();              // the second stored move, "1R", sets off
-    QCOMPARE(W->Play.MoveCount, 2);
+    Tick();                          // the second stored move, "1R", sets off
+    QCOMPARE(W->Session.Play.MoveCount, 2);
     const QPointF press(W->BorderX + 3.5 * W->CellSize, W->BorderY + 7.5 * W->CellSize);
     W->pbBoardMouseDown(Qt::LeftButton, Qt::NoModifier, press, false);
-    QCOMPARE(W->Play.MoveCount, 1);
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1D"));
+    QCOMPARE(W->Session.Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1D"));
     QCOMPARE(Pawn(1), QPoint(6, 7));
-    QCOMPARE(W->AnimationMode, 1);
-    QCOMPARE(W->SolutionRotAnimation->state(), QAbstractAnimation::Stopped);
+    QCOMPARE(W->Session.Animation(), TAnimation::OneMove);
+    QCOMPARE(Child<QPropertyAnimation>(W, "SolutionRotAnimation")->state(),
+             QAbstractAnimation::Stopped);
     RunTicks();
     QCOMPARE(Pawn(1), QPoint(2, 7));
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1D1L"));
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(2));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1D1L"));
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(2));
     QVERIFY(Messages.Shown.isEmpty());
 }
 
@@ -410,18 +421,18 @@ void TestPlayback::pressDuringPlayback() {
 void TestPlayback::pressBeforeFirstStoredMove() {
     Load(ExampleMap(1), 1);
     W->btSolutionClick();
-    QCOMPARE(W->Play.PawnIndex, 0);
+    QCOMPARE(W->Session.Play.PawnIndex, 0);
     const QPointF empty(W->BorderX + 6.5 * W->CellSize, W->BorderY + 6.5 * W->CellSize);
     W->pbBoardMouseDown(Qt::LeftButton, Qt::NoModifier, empty, false);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     QVERIFY(Messages.Shown.isEmpty());
     QTest::keyClick(W, Qt::Key_Down); // still no pawn to move
     RunTicks();
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     const QPointF pawn(W->BorderX + 6.5 * W->CellSize, W->BorderY + 4.5 * W->CellSize);
     W->pbBoardMouseDown(Qt::LeftButton, Qt::NoModifier, pawn, false);
-    QCOMPARE(W->Play.PawnIndex, 1);
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
 }
 
 // The Solution button while an undo steps back through a turned move: the undo finishes first,
@@ -440,25 +451,25 @@ void TestPlayback::solutionDuringUndoChain() {
     QTest::keyClick(W, Qt::Key_Space);
     QTest::keyClick(W, Qt::Key_Right);
     RunTicks();
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("2R1R"));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("2R1R"));
     QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("Bien joué 👍\r\nVotre solution n'est "
                                                           "pas exactement celle stockée.\r\n"
                                                           "Faut-il l'écrire dans un fichier ?")});
     Messages.Shown.clear();
     W->btUndoClick();
-    QVERIFY(W->tUndo->isActive());
+    QVERIFY(W->Session.UndoChainRunning());
     QCOMPARE(Pawn(1), QPoint(6, 1));
     Messages.Answers = {mrNo};
     W->btSolutionClick();
     QCOMPARE(Messages.Texts(),
              QStringList{"Voulez-vous vraiment abandonner et voir la solution ?"});
-    QVERIFY(!W->tUndo->isActive());
+    QVERIFY(!W->Session.UndoChainRunning());
     QCOMPARE(Pawn(1), QPoint(1, 1));
-    QCOMPARE(W->Play.MoveCount, 1);
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(1));
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("2R"));
+    QCOMPARE(W->Session.Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(1));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("2R"));
     W->btUndoClick();
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     QCOMPARE(Pawn(2), QPoint(1, 6));
 }
 

@@ -4,6 +4,7 @@
 #include "RoundButton.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -41,15 +42,15 @@ private:
     void Load(const QStringList& Rows, int Loaded = 0);
     int RunTicks();
     QPointF CellCenter(int Col, int Row) const;
-    TSmallPoint Pawn(int i) const { return W->Play.CurMap.PawnPos[size_t(i - 1)]; }
+    TSmallPoint Pawn(int i) const { return W->Session.Play.CurMap.PawnPos[size_t(i - 1)]; }
     TVirelMain* W = nullptr;
-    TMessageRecorder Messages;
+    TWindowSeams Seams;
+    TMessageRecorder& Messages = Seams.Messages;
 };
 
 void TestPlayInput::init() {
     Messages = TMessageRecorder();
-    W = new TVirelMain;
-    W->Messenger = &Messages;
+    W = Seams.NewWindow();
     W->resize(764, 556); // cell 52
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
@@ -62,17 +63,17 @@ void TestPlayInput::cleanup() {
 }
 
 void TestPlayInput::Load(const QStringList& Rows, int Loaded) {
-    W->LoadedMap = Loaded;
-    W->FileName.clear();
-    W->ShowMap(MapFromRows(Rows));
+    W->Session.LoadedMap = TLoadedMap::FromStored(Loaded);
+    W->Session.FileName.clear();
+    W->Session.ShowMap(MapFromRows(Rows));
     Messages.Shown.clear();
 }
 
 // Runs the animation to its end, tick after tick; the number of ticks.
 int TestPlayInput::RunTicks() {
     int n = 0;
-    while (W->tAnimate->isActive() && n < 10000) {
-        W->tAnimateTimer();
+    while (W->Session.Sliding() && n < 10000) {
+        W->Session.Tick();
         ++n;
     }
     return n;
@@ -120,9 +121,9 @@ void TestPlayInput::arrowKeys() {
     RunTicks();
     QCOMPARE(QPoint(Pawn(1).x, Pawn(1).y), pawn1);
     QCOMPARE(Pawn(2).x, 7);
-    QCOMPARE(W->Play.PawnIndex, selected);
-    QCOMPARE(W->Play.MoveCount, moves);
-    QCOMPARE(W->AnimationMode, 0);
+    QCOMPARE(W->Session.Play.PawnIndex, selected);
+    QCOMPARE(W->Session.Play.MoveCount, moves);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
     QVERIFY(Messages.Shown.isEmpty());
 }
 
@@ -180,8 +181,8 @@ void TestPlayInput::boardPress() {
                         doubleClick);
     RunTicks();
     QCOMPARE(QPoint(Pawn(1).x, Pawn(1).y), pawn1);
-    QCOMPARE(W->Play.PawnIndex, selected);
-    QCOMPARE(W->Play.MoveCount, pawn1 == QPoint(3, 3) ? 0 : 1);
+    QCOMPARE(W->Session.Play.PawnIndex, selected);
+    QCOMPARE(W->Session.Play.MoveCount, pawn1 == QPoint(3, 3) ? 0 : 1);
     if (hint)
         QCOMPARE(Messages.Texts(),
                  QStringList{"🧭 Cliquer sur la ligne ou colonne du pion sélectionné pour le "
@@ -194,9 +195,10 @@ void TestPlayInput::boardPress() {
 // Through the real event path and the real timer: a click below the pawn slides it down.
 void TestPlayInput::realPressMoves() {
     Load(Open);
-    QTest::mouseClick(W->pbBoard, Qt::LeftButton, Qt::NoModifier, CellCenter(3, 7).toPoint());
-    QCOMPARE(W->AnimationMode, 1);
-    QTRY_COMPARE(W->AnimationMode, 0);
+    QTest::mouseClick(Child<TBoardBox>(W, "pbBoard"), Qt::LeftButton, Qt::NoModifier,
+                      CellCenter(3, 7).toPoint());
+    QCOMPARE(W->Session.Animation(), TAnimation::OneMove);
+    QTRY_COMPARE(W->Session.Animation(), TAnimation::Idle);
     QCOMPARE(Pawn(1).y, 6);
     QVERIFY(W->PartialPaints > 0); // the slide repainted only its sweep
 }
@@ -206,12 +208,12 @@ void TestPlayInput::spaceCycles() {
     QList<int> seen;
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(W, Qt::Key_Space);
-        seen << W->Play.PawnIndex;
+        seen << W->Session.Play.PawnIndex;
     }
     QCOMPARE(seen, (QList<int>{2, 3, 1, 2}));
     QTest::keyClick(W, Qt::Key_Space, Qt::ShiftModifier);
-    QCOMPARE(W->Play.PawnIndex, 2);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.PawnIndex, 2);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
 }
 
 void TestPlayInput::speedKeys_data() {
@@ -230,7 +232,7 @@ void TestPlayInput::speedKeys() {
     QFETCH(QString, action);
     QFETCH(int, value);
     Load(Open);
-    QCOMPARE(W->tbSpeed->value(), 2);
+    QCOMPARE(Child<QSlider>(W, "tbSpeed")->value(), 2);
     for (const QChar c : action) {
         if (c == u'F')
             W->rFastClick();
@@ -242,8 +244,8 @@ void TestPlayInput::speedKeys() {
             QTest::keyClick(W, c.toLatin1(),
                             action.startsWith(u'S') ? Qt::ShiftModifier : Qt::NoModifier);
     }
-    QCOMPARE(W->tbSpeed->value(), value);
-    QCOMPARE(W->tAnimate->interval(), value * 3 + 15);
+    QCOMPARE(Child<QSlider>(W, "tbSpeed")->value(), value);
+    QCOMPARE(W->Session.TickInterval(), value * 3 + 15);
     QCOMPARE(W->Step, (6 - value) * 52 / 16);
 }
 
@@ -254,7 +256,7 @@ void TestPlayInput::paceAtCell56() {
     QTRY_COMPARE(W->CellSize, 56);
     Load(Open);
     QCOMPARE(W->Step, 14);
-    QCOMPARE(W->tAnimate->interval(), 21);
+    QCOMPARE(W->Session.TickInterval(), 21);
     QTest::keyClick(W, Qt::Key_Left); // two cells
     QCOMPARE(RunTicks(), 8);
     QCOMPARE(Pawn(1).x, 1);
@@ -268,8 +270,8 @@ void TestPlayInput::paceAtCell56() {
 void TestPlayInput::helpKey() {
     TMap m = MapFromRows(Open);
     m.Help = QStringLiteral("Poussez vers la droite");
-    W->LoadedMap = 0;
-    W->ShowMap(m);
+    W->Session.LoadedMap = TLoadedMap::FromStored(0);
+    W->Session.ShowMap(m);
     Messages.Shown.clear();
     QTest::keyClick(W, 'A', Qt::ShiftModifier);
     QVERIFY(Messages.Shown.isEmpty());
@@ -279,12 +281,12 @@ void TestPlayInput::helpKey() {
 
     // During a move the help takes the move back first.
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
-    QCOMPARE(W->Play.MoveCount, 1);
+    W->Session.Tick();
+    QCOMPARE(W->Session.Play.MoveCount, 1);
     QTest::keyClick(W, 'a');
     QCOMPARE(Messages.Shown.size(), 2);
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->AnimationMode, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
     QCOMPARE(Pawn(1).x, 3);
 
     // Without a help text the key does nothing.
@@ -299,65 +301,65 @@ void TestPlayInput::undoAndReplayKeys() {
     RunTicks();
     QTest::keyClick(W, Qt::Key_Down);
     RunTicks();
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1R1D"));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1R1D"));
     QTest::keyClick(W, Qt::Key_Backspace, Qt::ShiftModifier); // needs no modifier
-    QCOMPARE(W->Play.MoveCount, 2);
+    QCOMPARE(W->Session.Play.MoveCount, 2);
     QTest::keyClick(W, Qt::Key_Backspace);
-    QCOMPARE(W->Play.MoveCount, 1);
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1R"));
+    QCOMPARE(W->Session.Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1R"));
     QCOMPARE(QPoint(Pawn(1).x, Pawn(1).y), QPoint(9, 3));
     QTest::keyClick(W, Qt::Key_Return); // Enter alone is nothing
-    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.MoveCount, 1);
     QTest::keyClick(W, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     QCOMPARE(QPoint(Pawn(1).x, Pawn(1).y), QPoint(3, 3));
     QTest::keyClick(W, Qt::Key_Backspace); // nothing left: Undo is disabled
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
 }
 
 void TestPlayInput::counterAndButtons() {
     TMap m = MapFromRows(Open);
     m.Solution = QStringLiteral("1R1D2U");
-    W->LoadedMap = 0;
-    W->ShowMap(m);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("000"));
-    QVERIFY(!W->btUndo->isEnabled());
-    QVERIFY(!W->btReplay->isEnabled());
-    QVERIFY(W->btSolution->isEnabled());
-    QCOMPARE(W->lSolutionCount->text(), QStringLiteral("(3 coups)"));
+    W->Session.LoadedMap = TLoadedMap::FromStored(0);
+    W->Session.ShowMap(m);
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("000"));
+    QVERIFY(!Child<TRoundButton>(W, "btUndo")->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btReplay")->isEnabled());
+    QVERIFY(Child<TRoundButton>(W, "btSolution")->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lSolutionCount")->text(), QStringLiteral("(3 coups)"));
     QTest::keyClick(W, Qt::Key_Left);
     RunTicks();
-    QCOMPARE(W->lbCount->text(), QStringLiteral("001"));
-    QVERIFY(W->btUndo->isEnabled());
-    QVERIFY(W->btReplay->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("001"));
+    QVERIFY(Child<TRoundButton>(W, "btUndo")->isEnabled());
+    QVERIFY(Child<TRoundButton>(W, "btReplay")->isEnabled());
     W->btUndoClick();
-    QCOMPARE(W->lbCount->text(), QStringLiteral("000"));
-    QVERIFY(!W->btUndo->isEnabled());
-    QVERIFY(!W->btReplay->isEnabled());
-    W->Play.SetMoveCount(1234);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("1234"));
-    W->Play.SetMoveCount(42);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("042"));
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("000"));
+    QVERIFY(!Child<TRoundButton>(W, "btUndo")->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btReplay")->isEnabled());
+    W->Session.Play.SetMoveCount(1234);
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("1234"));
+    W->Session.Play.SetMoveCount(42);
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("042"));
 
     Load(Open); // no stored solution
-    QVERIFY(!W->btSolution->isEnabled());
-    QCOMPARE(W->lSolutionCount->text(), QStringLiteral("(?)"));
+    QVERIFY(!Child<TRoundButton>(W, "btSolution")->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lSolutionCount")->text(), QStringLiteral("(?)"));
     QTest::keyClick(W, 's');
-    QCOMPARE(W->AnimationMode, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
 }
 
 // While a pawn slides, arrows, presses and Space do nothing; the move goes on to its end.
 void TestPlayInput::inputDuringMove() {
     Load(Open);
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
+    W->Session.Tick();
     QTest::keyClick(W, Qt::Key_Down);
     QTest::keyClick(W, Qt::Key_Space);
     QTest::keyClick(W, Qt::Key_Right, Qt::ControlModifier);
     W->pbBoardMouseDown(Qt::LeftButton, Qt::NoModifier, CellCenter(7, 5), false);
     RunTicks();
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1R"));
-    QCOMPARE(W->Play.PawnIndex, 1);
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1R"));
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
     QCOMPARE(QPoint(Pawn(1).x, Pawn(1).y), QPoint(9, 3));
 }
 
@@ -366,19 +368,19 @@ void TestPlayInput::noPawns() {
     QTest::keyClick(W, Qt::Key_Right);
     QTest::keyClick(W, Qt::Key_Space);
     W->pbBoardMouseDown(Qt::LeftButton, Qt::NoModifier, CellCenter(3, 1), false);
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
 }
 
 void TestPlayInput::ctrlEnterInEditMode() {
     Load(Open);
     W->btEditPlayClick();
-    QVERIFY(W->EditMode);
+    QVERIFY(W->Session.EditMode);
     QTest::keyClick(W, Qt::Key_Right); // no play keys while editing
-    QCOMPARE(W->AnimationMode, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
     QTest::keyClick(W, Qt::Key_Return, Qt::ControlModifier);
-    QVERIFY(!W->EditMode);
-    QCOMPARE(W->Play.PawnIndex, 1);
+    QVERIFY(!W->Session.EditMode);
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
 }
 
 QTEST_MAIN(TestPlayInput)

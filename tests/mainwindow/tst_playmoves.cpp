@@ -4,6 +4,7 @@
 #include "RoundButton.h"
 #include "TestSupport.h"
 #include "MainWindow.h"
+#include "WindowFixture.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -52,18 +53,18 @@ private:
     void Move(int Pawn, Qt::Key Key);
     int RunTicks();
     QPoint Pawn(int i) const {
-        const TSmallPoint p = W->Play.CurMap.PawnPos[size_t(i - 1)];
+        const TSmallPoint p = W->Session.Play.CurMap.PawnPos[size_t(i - 1)];
         return QPoint(p.x, p.y);
     }
-    TCellType Door() const { return W->Play.CurMap.Cell(4, 3); }
+    TCellType Door() const { return W->Session.Play.CurMap.Cell(4, 3); }
     TVirelMain* W = nullptr;
-    TMessageRecorder Messages;
+    TWindowSeams Seams;
+    TMessageRecorder& Messages = Seams.Messages;
 };
 
 void TestPlayMoves::init() {
     Messages = TMessageRecorder();
-    W = new TVirelMain;
-    W->Messenger = &Messages;
+    W = Seams.NewWindow();
     W->resize(764, 556); // cell 52
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W));
@@ -75,16 +76,16 @@ void TestPlayMoves::cleanup() {
 }
 
 void TestPlayMoves::Load(const QStringList& Rows) {
-    W->LoadedMap = 0;
-    W->FileName.clear();
-    W->ShowMap(MapFromRows(Rows));
+    W->Session.LoadedMap = TLoadedMap::FromStored(0);
+    W->Session.FileName.clear();
+    W->Session.ShowMap(MapFromRows(Rows));
     Messages.Shown.clear(); // these boards have no goals, which the map check points out
 }
 
 int TestPlayMoves::RunTicks() {
     int n = 0;
-    while (W->tAnimate->isActive() && n < 10000) {
-        W->tAnimateTimer();
+    while (W->Session.Sliding() && n < 10000) {
+        W->Session.Tick();
         ++n;
     }
     return n;
@@ -92,8 +93,9 @@ int TestPlayMoves::RunTicks() {
 
 // Selects Pawn with Space and pushes it with the arrow Key, to the end of the move.
 void TestPlayMoves::Move(int Pawn, Qt::Key Key) {
-    for (int i = 0; i < 6 && W->Play.PawnIndex != Pawn; ++i) QTest::keyClick(W, Qt::Key_Space);
-    QCOMPARE(W->Play.PawnIndex, Pawn);
+    for (int i = 0; i < 6 && W->Session.Play.PawnIndex != Pawn; ++i)
+        QTest::keyClick(W, Qt::Key_Space);
+    QCOMPARE(W->Session.Play.PawnIndex, Pawn);
     QTest::keyClick(W, Key);
     RunTicks();
 }
@@ -101,13 +103,13 @@ void TestPlayMoves::Move(int Pawn, Qt::Key Key) {
 void TestPlayMoves::sweptRectangle() {
     Load(Open);
     TPaintSpy spy;
-    W->pbBoard->installEventFilter(&spy);
+    Child<TBoardBox>(W, "pbBoard")->installEventFilter(&spy);
     QCoreApplication::processEvents();
     spy.Regions.clear();
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
+    W->Session.Tick();
     QCoreApplication::processEvents();
-    W->pbBoard->removeEventFilter(&spy);
+    Child<TBoardBox>(W, "pbBoard")->removeEventFilter(&spy);
     QCOMPARE(spy.Regions.size(), 1);
     const int c = W->CellSize;
     const QRect expected(W->BorderX + 3 * c + W->PawnDelta, W->BorderY + 3 * c + W->PawnDelta,
@@ -124,13 +126,13 @@ void TestPlayMoves::turnsAndDoors() {
     QCOMPARE(Door(), ctDoorUp);
     QTest::keyClick(W, Qt::Key_Right);
     int ticks = 0;
-    while (W->tAnimate->isActive() && ticks < 1000) {
-        W->tAnimateTimer();
+    while (W->Session.Sliding() && ticks < 1000) {
+        W->Session.Tick();
         ++ticks;
-        QCOMPARE(W->Play.MoveCount, 1); // one move, however many stretches
+        QCOMPARE(W->Session.Play.MoveCount, 1); // one move, however many stretches
     }
     QCOMPARE(Pawn(1), QPoint(6, 3));
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(2));
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(2));
     // 5 cells right, then on from the turn 2 cells down: 13 pixels a tick, 20 ticks then 8.
     QCOMPARE(W->Step, 13);
     QCOMPARE(ticks, 28);
@@ -144,9 +146,9 @@ void TestPlayMoves::turnsAndDoors() {
     QCOMPARE(Door(), ctDoorUp);
     Move(1, Qt::Key_Right);
     QCOMPARE(Pawn(1), QPoint(3, 3));
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1R2U1L2D1R"));
-    QCOMPARE(W->Play.MoveCount, 5);
-    QCOMPARE(W->lbCount->text(), QStringLiteral("005"));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1R2U1L2D1R"));
+    QCOMPARE(W->Session.Play.MoveCount, 5);
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("005"));
 
     // Back move by move: each undo puts pawns and doors as they were before that move.
     const QList<QPair<QPoint, QPoint>> before = {
@@ -154,13 +156,13 @@ void TestPlayMoves::turnsAndDoors() {
     const QList<TCellType> doors = {ctDoorUp, ctDoorDown, ctDoorDown, ctDoorUp};
     for (int i = 0; i < before.size(); ++i) {
         W->btUndoClick();
-        QVERIFY(!W->tUndo->isActive());
+        QVERIFY(!W->Session.UndoChainRunning());
         QCOMPARE(Pawn(1), before[i].first);
         QCOMPARE(Pawn(2), before[i].second);
         QCOMPARE(Door(), doors[i]);
-        QCOMPARE(W->Play.MoveCount, 4 - i);
+        QCOMPARE(W->Session.Play.MoveCount, 4 - i);
     }
-    QCOMPARE(W->Play.DoorStateStack.size(), size_t(0));
+    QCOMPARE(W->Session.Play.DoorStateStack.size(), size_t(0));
 }
 
 // A move that turned goes back one stretch now and the rest 350 ms later; Undo waits for it.
@@ -168,38 +170,38 @@ void TestPlayMoves::undoStretchByStretch() {
     Load(Doors);
     Move(2, Qt::Key_Up);
     Move(1, Qt::Key_Right);
-    QCOMPARE(W->tUndo->interval(), 350);
+    QCOMPARE(W->Session.UndoInterval(), 350);
     QElapsedTimer clock;
     clock.start();
     W->btUndoClick();
     QCOMPARE(Pawn(1), QPoint(6, 1)); // back on the turn cell
-    QVERIFY(W->tUndo->isActive());
-    QCOMPARE(W->Play.MoveCount, 1);
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("2U"));
+    QVERIFY(W->Session.UndoChainRunning());
+    QCOMPARE(W->Session.Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("2U"));
     QTest::keyClick(W, Qt::Key_Backspace); // ignored while the chain runs
     QCOMPARE(Pawn(2), QPoint(1, 3));
-    QTRY_VERIFY(!W->tUndo->isActive());
+    QTRY_VERIFY(!W->Session.UndoChainRunning());
     QVERIFY(clock.elapsed() >= 300);
     QCOMPARE(Pawn(1), QPoint(1, 1));
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(1));
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(1));
     W->btUndoClick(); // the button goes back: the door rises again
     QCOMPARE(Pawn(2), QPoint(1, 5));
     QCOMPARE(Door(), ctDoorUp);
-    QVERIFY(!W->btUndo->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btUndo")->isEnabled());
 }
 
 void TestPlayMoves::undoMoveInFlight() {
     Load(Open);
     QTest::keyClick(W, Qt::Key_Down);
-    W->tAnimateTimer();
-    W->tAnimateTimer();
-    QCOMPARE(W->Play.MoveCount, 1);
+    W->Session.Tick();
+    W->Session.Tick();
+    QCOMPARE(W->Session.Play.MoveCount, 1);
     W->btUndoClick();
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->AnimationMode, 0);
-    QVERIFY(!W->tAnimate->isActive());
-    QVERIFY(W->Play.SolutionStack.isEmpty());
-    QVERIFY(W->Play.PawnMoveStack.empty());
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QVERIFY(!W->Session.Sliding());
+    QVERIFY(W->Session.Play.SolutionStack.isEmpty());
+    QVERIFY(W->Session.Play.PawnMoveStack.empty());
     QCOMPARE(Pawn(1), QPoint(3, 3));
 }
 
@@ -209,14 +211,14 @@ void TestPlayMoves::undoMoveInFlightFromButton() {
     Move(2, Qt::Key_Up);
     QCOMPARE(Door(), ctDoorDown);
     QTest::keyClick(W, Qt::Key_Down);
-    W->tAnimateTimer();
+    W->Session.Tick();
     QCOMPARE(Door(), ctDoorUp);
-    QCOMPARE(W->Play.DoorStateStack.size(), size_t(2));
+    QCOMPARE(W->Session.Play.DoorStateStack.size(), size_t(2));
     W->btUndoClick();
     QCOMPARE(Door(), ctDoorDown);
-    QCOMPARE(W->Play.DoorStateStack.size(), size_t(1));
+    QCOMPARE(W->Session.Play.DoorStateStack.size(), size_t(1));
     QCOMPARE(Pawn(2), QPoint(1, 3));
-    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.MoveCount, 1);
 }
 
 // A move asked for while an undo steps back: the undo finishes at once, the selected pawn
@@ -226,41 +228,41 @@ void TestPlayMoves::moveDuringUndoChain() {
     Move(2, Qt::Key_Up);
     Move(1, Qt::Key_Right);
     W->btUndoClick();
-    QVERIFY(W->tUndo->isActive());
+    QVERIFY(W->Session.UndoChainRunning());
     QTest::keyClick(W, Qt::Key_Space); // pawn 2
-    QVERIFY(!W->tUndo->isActive());
+    QVERIFY(!W->Session.UndoChainRunning());
     QCOMPARE(Pawn(1), QPoint(1, 1));
-    QCOMPARE(W->Play.PawnIndex, 2);
+    QCOMPARE(W->Session.Play.PawnIndex, 2);
     QTest::keyClick(W, Qt::Key_Right);
     RunTicks();
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("2U2R"));
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(2));
-    W->Undo(); // a late tick of the undo timer finds nothing to take back
-    QCOMPARE(W->Play.MoveCount, 2);
-    QCOMPARE(W->Play.PawnMoveStack.size(), size_t(2));
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("2U2R"));
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(2));
+    W->Session.UndoTick(); // a late tick of the undo timer finds nothing to take back
+    QCOMPARE(W->Session.Play.MoveCount, 2);
+    QCOMPARE(W->Session.Play.PawnMoveStack.size(), size_t(2));
 }
 
 void TestPlayMoves::replay() {
     Load(Doors);
     Move(1, Qt::Key_Right);
     Move(2, Qt::Key_Up);
-    QVERIFY(W->btReplay->isEnabled());
-    W->btReplay->click();
+    QVERIFY(Child<TRoundButton>(W, "btReplay")->isEnabled());
+    Child<TRoundButton>(W, "btReplay")->click();
     QCOMPARE(Pawn(1), QPoint(1, 1));
     QCOMPARE(Pawn(2), QPoint(1, 5));
     QCOMPARE(Door(), ctDoorUp);
-    QCOMPARE(W->Play.MoveCount, 0);
-    QCOMPARE(W->Play.PawnIndex, 1);
-    QVERIFY(!W->btReplay->isEnabled());
-    QVERIFY(!W->btUndo->isEnabled());
-    QCOMPARE(W->lbCount->text(), QStringLiteral("000"));
+    QCOMPARE(W->Session.Play.MoveCount, 0);
+    QCOMPARE(W->Session.Play.PawnIndex, 1);
+    QVERIFY(!Child<TRoundButton>(W, "btReplay")->isEnabled());
+    QVERIFY(!Child<TRoundButton>(W, "btUndo")->isEnabled());
+    QCOMPARE(Child<QLabel>(W, "lbCount")->text(), QStringLiteral("000"));
 
     // During a move, Replay ends it and rewinds.
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
+    W->Session.Tick();
     W->btReplayClick();
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     QCOMPARE(Pawn(1), QPoint(1, 1));
 }
 
@@ -268,11 +270,11 @@ void TestPlayMoves::replay() {
 void TestPlayMoves::mapReplacedDuringMove() {
     Load(Doors);
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
+    W->Session.Tick();
     Load(Open);
     RunTicks();
-    QCOMPARE(W->AnimationMode, 0);
-    QCOMPARE(W->Play.MoveCount, 0);
+    QCOMPARE(W->Session.Animation(), TAnimation::Idle);
+    QCOMPARE(W->Session.Play.MoveCount, 0);
     QCOMPARE(Pawn(1), QPoint(3, 3));
     QVERIFY(Messages.Shown.isEmpty());
 }
@@ -282,12 +284,12 @@ void TestPlayMoves::mapReplacedDuringMove() {
 void TestPlayMoves::moveLeftInFlight() {
     Load(Open);
     QTest::keyClick(W, Qt::Key_Right);
-    W->tAnimateTimer();
-    W->SetAnimationMode(0);
+    W->Session.Tick();
+    W->Session.SetAnimation(TAnimation::Idle);
     QTest::keyClick(W, Qt::Key_Down);
     RunTicks();
-    QCOMPARE(W->Play.SolutionStack, QStringLiteral("1D"));
-    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.SolutionStack, QStringLiteral("1D"));
+    QCOMPARE(W->Session.Play.MoveCount, 1);
     QCOMPARE(Pawn(1), QPoint(3, 6));
 }
 
@@ -310,15 +312,15 @@ void TestPlayMoves::resizeDuringMove() {
     QFETCH(QPoint, to);
     Load(Open);
     QTest::keyClick(W, Qt::Key(key));
-    W->tAnimateTimer();
-    W->tAnimateTimer();
+    W->Session.Tick();
+    W->Session.Tick();
     W->resize(size);
     QTRY_COMPARE(W->CellSize, cell);
     RunTicks();
     QCOMPARE(Pawn(1), to);
     QCOMPARE(W->AnimPawnX, to.x() * cell);
     QCOMPARE(W->AnimPawnY, to.y() * cell);
-    QCOMPARE(W->Play.MoveCount, 1);
+    QCOMPARE(W->Session.Play.MoveCount, 1);
 }
 
 QTEST_MAIN(TestPlayMoves)

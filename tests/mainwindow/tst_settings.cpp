@@ -79,9 +79,9 @@ void TestSettings::cleanup() {
 void TestSettings::firstStart() {
     QVERIFY(!QFile::exists(SettingsFilePath()));
     F.Start();
-    QCOMPARE(F.W->LoadedMap, 1);
-    QVERIFY(!F.W->EditMode);
-    QCOMPARE(F.W->tbSpeed->value(), 2);
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), 1);
+    QVERIFY(!F.W->Session.EditMode);
+    QCOMPARE(Child<QSlider>(F.W, "tbSpeed")->value(), 2);
     QCOMPARE(F.W->windowTitle(), QStringLiteral("Virelune  \u25CF  Exemple 1"));
     // Half the screen's width, and never below 640 by 512.
     const QSize screen = F.W->screen()->size();
@@ -92,13 +92,14 @@ void TestSettings::firstStart() {
 
 void TestSettings::gameOfFourMovesComesBack() {
     F.Start();
-    F.W->pmLoad->actions().at(1)->trigger();
+    Child<QMenu>(F.W, "pmLoad")->actions().at(1)->trigger();
     const QString solution = ExampleMap(2).Solution;
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(F.W->Play.PlayMove(CodeValue(solution[2 * i]), solution[2 * i + 1]), moEnded);
-    const TPawnArray played = F.W->Play.CurMap.PawnPos;
-    const TPawnArray start = F.W->Play.PawnPosSave;
-    const int selected = F.W->Play.PawnIndex;
+        QCOMPARE(F.W->Session.Play.PlayMove(CodeValue(solution[2 * i]), solution[2 * i + 1]),
+                 moEnded);
+    const TPawnArray played = F.W->Session.Play.CurMap.PawnPos;
+    const TPawnArray start = F.W->Session.Play.PawnPosSave;
+    const int selected = F.W->Session.Play.PawnIndex;
     QVERIFY(F.Close());
 
     const TIniStore ini = ReadIni();
@@ -109,41 +110,41 @@ void TestSettings::gameOfFourMovesComesBack() {
     QCOMPARE(ini.ReadString("Param", "EditMode", ""), QStringLiteral("0"));
 
     F.Start();
-    QCOMPARE(F.W->LoadedMap, 2);
-    QCOMPARE(F.W->Play.MoveCount, 4);
-    QCOMPARE(F.W->lbCount->text(), QStringLiteral("004"));
-    QVERIFY(F.W->Play.CurMap.PawnPos == played);
-    QCOMPARE(F.W->Play.PawnIndex, selected);
-    QVERIFY(F.W->btUndo->isEnabled());
-    QVERIFY(F.W->btReplay->isEnabled());
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), 2);
+    QCOMPARE(F.W->Session.Play.MoveCount, 4);
+    QCOMPARE(Child<QLabel>(F.W, "lbCount")->text(), QStringLiteral("004"));
+    QVERIFY(F.W->Session.Play.CurMap.PawnPos == played);
+    QCOMPARE(F.W->Session.Play.PawnIndex, selected);
+    QVERIFY(Child<TRoundButton>(F.W, "btUndo")->isEnabled());
+    QVERIFY(Child<TRoundButton>(F.W, "btReplay")->isEnabled());
     for (int i = 0; i < 4; ++i)
-        if (F.W->Play.BeginUndo()) F.W->Play.FinishUndoChain();
-    QCOMPARE(F.W->Play.MoveCount, 0);
-    QVERIFY(F.W->Play.CurMap.PawnPos == start);
-    QVERIFY(F.W->Play.PawnMoveStack.empty());
-    QVERIFY(!F.W->btUndo->isEnabled());
-    QVERIFY(!F.W->Play.BeginUndo()); // never past the start
-    QCOMPARE(F.W->Play.MoveCount, 0);
+        if (F.W->Session.Play.BeginUndo()) F.W->Session.Play.FinishUndoChain();
+    QCOMPARE(F.W->Session.Play.MoveCount, 0);
+    QVERIFY(F.W->Session.Play.CurMap.PawnPos == start);
+    QVERIFY(F.W->Session.Play.PawnMoveStack.empty());
+    QVERIFY(!Child<TRoundButton>(F.W, "btUndo")->isEnabled());
+    QVERIFY(!F.W->Session.Play.BeginUndo()); // never past the start
+    QCOMPARE(F.W->Session.Play.MoveCount, 0);
 }
 
 void TestSettings::packMapComesBackWithItsGame() {
     F.Start();
-    QVERIFY(F.W->LoadFile(QStringLiteral("packs/three.vrp"), 3));
-    QCOMPARE(F.W->Play.PlayMove(1, u'R'), moSolved);
+    QVERIFY(F.W->Session.LoadFile(QStringLiteral("packs/three.vrp"), 3));
+    QCOMPARE(F.W->Session.Play.PlayMove(1, u'R'), moSolved);
     QVERIFY(F.Close());
     const TIniStore ini = ReadIni();
     QCOMPARE(ini.ReadString("Map", "LoadedMap", ""), QStringLiteral("-3"));
     QCOMPARE(ini.ReadString("Map", "FileName", ""), QStringLiteral("packs/three.vrp"));
 
     F.Start();
-    QCOMPARE(F.W->LoadedMap, -3);
-    QCOMPARE(F.W->PackFileName, QStringLiteral("packs/three.vrp"));
-    QCOMPARE(F.W->pmPack->actions().size(), 3);
-    QVERIFY(F.W->pmPack->actions().at(2)->isChecked());
-    QVERIFY(F.W->btPackPopup->isEnabled());
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), -3);
+    QCOMPARE(F.W->Session.PackFileName, QStringLiteral("packs/three.vrp"));
+    QCOMPARE(Child<QMenu>(F.W, "pmPack")->actions().size(), 3);
+    QVERIFY(Child<QMenu>(F.W, "pmPack")->actions().at(2)->isChecked());
+    QVERIFY(Child<TRoundButton>(F.W, "btPackPopup")->isEnabled());
     QCOMPARE(F.W->windowTitle(), QStringLiteral("Virelune  \u25CF  Trois cartes  \u25CF  Third"));
-    QCOMPARE(F.W->Play.MoveCount, 1);
-    QCOMPARE(F.W->Play.CurMap.PawnPos[0].x, std::int16_t(9));
+    QCOMPARE(F.W->Session.Play.MoveCount, 1);
+    QCOMPARE(F.W->Session.Play.CurMap.PawnPos[0].x, std::int16_t(9));
 }
 
 void TestSettings::writtenMap_data() {
@@ -171,10 +172,10 @@ void TestSettings::writtenMap() {
     if (file.isEmpty())
         F.W->mnLoadClick(index);
     else
-        QVERIFY(F.W->LoadFile(file, index));
+        QVERIFY(F.W->Session.LoadFile(file, index));
     if (edit) {
         F.W->ToggleEditMode();
-        F.W->SetChanged(1);
+        F.W->Session.SetChanged(1);
         F.Messages.Answers = {mrNo};
     }
     QVERIFY(F.Close());
@@ -187,7 +188,7 @@ void TestSettings::writtenMap() {
 void TestSettings::editModeKeepsNoGame() {
     F.Start();
     F.W->mnLoadClick(2);
-    QCOMPARE(F.W->Play.PlayMove(2, u'R'), moEnded);
+    QCOMPARE(F.W->Session.Play.PlayMove(2, u'R'), moEnded);
     F.W->ToggleEditMode();
     QVERIFY(F.Close());
     const QByteArray text = F.FileText(QFileInfo(SettingsFilePath()).fileName());
@@ -200,9 +201,9 @@ void TestSettings::editModeKeepsNoGame() {
     WriteIni(QStringLiteral("[Param]\nEditMode=1\n[Map]\nLoadedMap=2\n") +
              PlayLines(Example2Game(4)));
     F.Start();
-    QVERIFY(F.W->EditMode);
-    QCOMPARE(F.W->LoadedMap, 2);
-    QCOMPARE(F.W->Play.MoveCount, 0);
+    QVERIFY(F.W->Session.EditMode);
+    QCOMPARE(F.W->Session.LoadedMap.Stored(), 2);
+    QCOMPARE(F.W->Session.Play.MoveCount, 0);
 }
 
 void TestSettings::hostileValues_data() {
@@ -257,14 +258,14 @@ void TestSettings::hostileValues() {
     bad.close();
     WriteIni(ini.replace(QStringLiteral("$ABS"), GamePath(QStringLiteral("maps/titled.vrm"))));
     F.Start();
-    QTEST(F.W->LoadedMap, "loadedMap");
-    QTEST(F.W->tbSpeed->value(), "speed");
-    QTEST(F.W->Play.MoveCount, "moveCount");
-    QTEST(F.W->Play.PawnIndex, "pawnIndex");
+    QTEST(F.W->Session.LoadedMap.Stored(), "loadedMap");
+    QTEST(Child<QSlider>(F.W, "tbSpeed")->value(), "speed");
+    QTEST(F.W->Session.Play.MoveCount, "moveCount");
+    QTEST(F.W->Session.Play.PawnIndex, "pawnIndex");
     QTEST(!F.Messages.Shown.isEmpty(), "messages");
-    QVERIFY(!F.W->EditMode);
-    for (int i = 0; i < F.W->Play.CurMap.PawnNb; ++i) {
-        const TSmallPoint p = F.W->Play.CurMap.PawnPos[size_t(i)];
+    QVERIFY(!F.W->Session.EditMode);
+    for (int i = 0; i < F.W->Session.Play.CurMap.PawnNb; ++i) {
+        const TSmallPoint p = F.W->Session.Play.CurMap.PawnPos[size_t(i)];
         QVERIFY(p.x >= 0 && p.x < BoardCols && p.y >= 0 && p.y < BoardRows);
     }
 }

@@ -1,0 +1,20 @@
+// The seams a benchmark hands the main window: messages that answer OK unseen, and a file
+// browser that never picks a file.
+#pragma once
+
+#include "FileChooser.h"
+#include "Messages.h"
+
+class TSilent : public TMessenger {
+public:
+    int ShowMsg(const QString&, TMsgType) override { return mrOk; }
+};
+
+class TNoFiles : public TFileChooser {
+public:
+    bool Execute(TOpenSaveType, const QString&, const QString&, const QString&) override {
+        return false;
+    }
+    void GetTitleInfoHelp(QString&, QString&, QString&) override {}
+    void GetTitleInfo(QString&, QString&) override {}
+};

@@ -1,0 +1,337 @@
+// The play session without a window: moves and their clock, undo chains, the playback of the
+// stored solution with its pause, verdicts, the document commands and the game kept across runs.
+#include "Examples.h"
+#include "GameFolder.h"
+#include "MapFile.h"
+#include "PlaySession.h"
+#include "SavedGame.h"
+#include "ScriptedChooser.h"
+#include "Settings.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+namespace {
+
+// Counts what the session reports, as a window would see it.
+class TRecordingView : public TSessionView {
+public:
+    int Documents = 0, Packs = 0, Shown = 0, Modes = 0, Starts = 0, Ends = 0, Slides = 0;
+    QList<TSmallPoint> MoveStarts;
+    void DocumentChanged() override { ++Documents; }
+    void PackLoaded() override { ++Packs; }
+    void MapShown() override { ++Shown; }
+    void ModeChanged() override { ++Modes; }
+    void PlaybackStarted() override { ++Starts; }
+    void PlaybackEnded() override { ++Ends; }
+    void MoveStarted(TSmallPoint From) override { MoveStarts << From; }
+    // Each stretch takes two ticks, as a gliding pawn takes several.
+    bool SlideStep() override { return ++Slides % 2 == 0; }
+};
+
+// One pawn at (2, 1): Right reaches the goal at (4, 1).
+const QStringList Short = {"###########", "#.1.o#....#"};
+// Pawn 1 pushed down from (2, 1) meets the turn cell at (2, 2) and goes on sideways: one move of
+// two stretches.
+const QStringList Turning = {"###########", "#.1.......#", "#.A.......#"};
+
+} // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void moveRunsOnTheClock();
+    void verdictOffersToSave();
+    void undoChainStepsBack();
+    void playbackPausesBeforeEachStoredMove();
+    void pauseEndsOnCommand_data();
+    void pauseEndsOnCommand();
+    void slowestSpeedGoesStepByStep();
+    void documentCommands();
+    void unsavedEditsAsk_data();
+    void unsavedEditsAsk();
+    void gameKeptAcrossRuns();
+
+private:
+    // Runs the clock until it stops: ticks, the pause's waits and the undo chain.
+    int RunClock();
+    void Show(const TMap& Map, TLoadedMap Loaded = TLoadedMap::File());
+    std::unique_ptr<QTemporaryDir> Dir;
+    TMessageRecorder Messages;
+    TScriptedChooser Chooser;
+    TRecordingView View;
+    std::unique_ptr<TPlaySession> S;
+};
+
+void TestSession::init() {
+    Dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(Dir->isValid());
+    SetGameDir(Dir->path());
+    Messages = TMessageRecorder();
+    Chooser = TScriptedChooser();
+    View = TRecordingView();
+    S = std::make_unique<TPlaySession>(Messages, Chooser);
+    S->SetView(&View);
+}
+
+void TestSession::cleanup() {
+    S.reset();
+    SetGameDir(QString());
+}
+
+int TestSession::RunClock() {
+    int n = 0;
+    for (; n < 100000; ++n) {
+        if (S->PauseRunning())
+            S->PauseTick();
+        else if (S->Sliding())
+            S->Tick();
+        else if (S->UndoChainRunning())
+            S->UndoTick();
+        else
+            break;
+    }
+    return n;
+}
+
+void TestSession::Show(const TMap& Map, TLoadedMap Loaded) {
+    S->LoadedMap = Loaded;
+    S->ShowMap(Map);
+    Messages.Shown.clear();
+}
+
+void TestSession::moveRunsOnTheClock() {
+    Show(ExampleMap(1), TLoadedMap::Example(1));
+    QVERIFY(S->IsIdle());
+    S->PushPawn(u'D');
+    QVERIFY(S->MoveRunning());
+    QVERIFY(S->Sliding());
+    S->PushPawn(u'R'); // taken only when idle
+    QCOMPARE(S->Play.PawnDirection, QChar(u'D'));
+    QVERIFY(RunClock() >= 2);
+    QVERIFY(S->IsIdle());
+    QCOMPARE(S->Play.MoveCount, 1);
+    QCOMPARE(S->Play.SolutionStack, QStringLiteral("1D"));
+    QCOMPARE(View.MoveStarts.size(), 1);
+    QCOMPARE(View.MoveStarts[0], ExampleMap(1).PawnPos[0]);
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+void TestSession::verdictOffersToSave() {
+    TMap map = MapFromRows(Short);
+    Show(map);
+    S->PushPawn(u'R');
+    Chooser.Answers = {QStringLiteral("maps/won.vrm")};
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("maps")));
+    Messages.Answers = {mrYes};
+    RunClock();
+    QCOMPARE(Messages.Shown.size(), 1);
+    QCOMPARE(Messages.Shown[0].first, mtFlagQuestion);
+    QVERIFY(Messages.Shown[0].second.startsWith(QStringLiteral("Solution trouvée 😎")));
+    // Saved from the game's start, with the player's solution.
+    TPack read;
+    QVERIFY(ReadMaps(osOpenBoth, read, QStringLiteral("maps/won.vrm"), Messages));
+    QCOMPARE(read.Maps[0].Solution, QStringLiteral("1R"));
+    QCOMPARE(read.Maps[0].PawnPos[0], map.PawnPos[0]);
+    QCOMPARE(S->FileName, QStringLiteral("maps/won.vrm"));
+    QCOMPARE(S->Play.CurMap.Solution, QStringLiteral("1R"));
+}
+
+void TestSession::undoChainStepsBack() {
+    Show(MapFromRows(Turning));
+    S->PushPawn(u'D'); // down onto the turn cell, then sideways to a wall
+    RunClock();
+    QCOMPARE(S->Play.MoveCount, 1);
+    const TSmallPoint after = S->Play.CurMap.PawnPos[0];
+    QCOMPARE(after.y, qint16(2));
+    QVERIFY(after.x != 2);
+    S->Undo();
+    QCOMPARE(S->Play.MoveCount, 0); // counted back at once, the pawn goes back stretch by stretch
+    QVERIFY(S->UndoChainRunning());
+    QCOMPARE(S->UndoInterval(), 350);
+    QCOMPARE(S->Play.CurMap.PawnPos[0], (TSmallPoint{2, 2}));
+    S->UndoTick();
+    QCOMPARE(S->Play.CurMap.PawnPos[0], (TSmallPoint{2, 1}));
+    QVERIFY(!S->UndoChainRunning());
+    // A late tick finds nothing more to take back.
+    S->UndoTick();
+    QCOMPARE(S->Play.CurMap.PawnPos[0], (TSmallPoint{2, 1}));
+}
+
+void TestSession::playbackPausesBeforeEachStoredMove() {
+    Show(ExampleMap(1), TLoadedMap::Example(1));
+    S->SolutionClick();
+    QCOMPARE(S->Animation(), TAnimation::Playback);
+    QCOMPARE(View.Starts, 1);
+    QCOMPARE(S->Play.PawnIndex, 0); // no pawn picked before the first stored move
+    S->Tick();
+    // The first tick only begins the pause: ten short waits, no move yet.
+    QCOMPARE(S->Animation(), TAnimation::PlaybackPausing);
+    QVERIFY(S->PauseRunning());
+    QVERIFY(!S->Sliding());
+    QCOMPARE(S->PauseTicksLeft(), 10);
+    for (int i = 0; i < 9; ++i) S->PauseTick();
+    QCOMPARE(S->Play.MoveCount, 0);
+    S->PauseTick(); // the last wait: the stored move sets off
+    QCOMPARE(S->Animation(), TAnimation::Playback);
+    QCOMPARE(S->Play.MoveCount, 1);
+    QVERIFY(S->Sliding());
+    RunClock();
+    QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("   Terminé 🥷")});
+    QCOMPARE(S->Play.SolutionStack, ExampleMap(1).Solution);
+    QVERIFY(S->IsIdle());
+    QCOMPARE(View.Ends, 1);
+}
+
+void TestSession::pauseEndsOnCommand_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("animation");
+    QTest::addColumn<int>("moves");
+    // The Solution button ends the wait and stays paused; Undo takes back the last stored move
+    // and stays paused; a press on the board ends the playback.
+    QTest::newRow("solution") << "solution" << int(TAnimation::Playback) << 2;
+    QTest::newRow("undo") << "undo" << int(TAnimation::Playback) << 1;
+    QTest::newRow("press") << "press" << int(TAnimation::Idle) << 2;
+}
+
+void TestSession::pauseEndsOnCommand() {
+    QFETCH(QString, command);
+    QFETCH(int, animation);
+    QFETCH(int, moves);
+    Show(ExampleMap(1), TLoadedMap::Example(1));
+    S->SolutionClick();
+    for (int n = 0; n < 10000 && (S->Play.MoveCount < 2 || !S->Pausing()); ++n) {
+        if (S->PauseRunning())
+            S->PauseTick();
+        else
+            S->Tick();
+    }
+    QCOMPARE(S->Play.MoveCount, 2);
+    if (command == "solution")
+        S->SolutionClick();
+    else if (command == "undo")
+        S->Undo();
+    else
+        S->PressCell(0, 0);
+    QCOMPARE(int(S->Animation()), animation);
+    QVERIFY(!S->PauseRunning());
+    QVERIFY(!S->Sliding());
+    S->FinishUndo();
+    QCOMPARE(S->Play.MoveCount, moves);
+    if (command == "press") return;
+    // Resumed, the playback plays on from where it stands to the end.
+    S->SolutionClick();
+    RunClock();
+    QCOMPARE(Messages.Texts().last(), QStringLiteral("   Terminé 🥷"));
+    QCOMPARE(S->Play.SolutionStack, ExampleMap(1).Solution);
+}
+
+void TestSession::slowestSpeedGoesStepByStep() {
+    Show(ExampleMap(1), TLoadedMap::Example(1));
+    S->SetSpeed(TPlaySession::SlowestSpeed);
+    S->SolutionClick();
+    RunClock();
+    QCOMPARE(S->Play.MoveCount, 1); // one stored move, then it waits for the button
+    QCOMPARE(S->Animation(), TAnimation::Playback);
+    S->SolutionClick();
+    RunClock();
+    QCOMPARE(S->Play.MoveCount, 2);
+}
+
+void TestSession::documentCommands() {
+    TPack pack;
+    pack.Title = QStringLiteral("Trois");
+    pack.MapNb = 3;
+    for (int i = 0; i < 3; ++i) pack.Maps[i] = MapFromRows(Short);
+    pack.Maps[1].Title = QStringLiteral("Deuxième");
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("packs")));
+    QVERIFY(WritePackFile(QStringLiteral("packs/trois.vrp"), pack, Messages));
+
+    Chooser.Answers = {QStringLiteral("packs/trois.vrp")};
+    S->OpenChosenFile();
+    QCOMPARE(View.Packs, 1);
+    QCOMPARE(S->LoadedMap, TLoadedMap::PackMap(1));
+    QCOMPARE(S->PackFileName, QStringLiteral("packs/trois.vrp"));
+    S->ChooseMap(-2);
+    QCOMPARE(S->LoadedMap, TLoadedMap::PackMap(2));
+    QCOMPARE(S->Caption(), QStringLiteral("Virelune  ●  Trois  ●  Deuxième"));
+    S->ChooseMap(-4); // no such map
+    QCOMPARE(S->LoadedMap, TLoadedMap::PackMap(2));
+    S->ChooseMap(7);
+    QCOMPARE(S->LoadedMap, TLoadedMap::Example(7));
+    QCOMPARE(S->Play.CurMap.ID, ExampleMap(7).ID);
+
+    // An edit detaches the map; saving it gives it a file and a fresh ID.
+    S->SetEditMode(true);
+    S->EditPress(0, 0, etCell);
+    QCOMPARE(S->Changed, 1);
+    QVERIFY(S->LoadedMap.IsFile());
+    QVERIFY(S->Play.CurMap.ID.isEmpty());
+    QVERIFY(S->CanSave());
+    Chooser.Answers = {QStringLiteral("packs/mine.vrm")};
+    QVERIFY(S->SaveMap(false));
+    QCOMPARE(S->FileName, QStringLiteral("packs/mine.vrm"));
+    QCOMPARE(S->Changed, 0);
+    QVERIFY(MapIdIsValid(S->Play.CurMap.ID));
+}
+
+void TestSession::unsavedEditsAsk_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("chosen"); // the file browser's answer when the map is saved
+    QTest::addColumn<int>("shown");      // the example shown afterwards
+    QTest::newRow("no: the edits go") << int(mrNo) << "" << 2;
+    QTest::newRow("cancel: the map stays") << int(mrCancel) << "" << 0;
+    QTest::newRow("yes, saved") << int(mrYes) << "kept.vrm" << 2;
+    QTest::newRow("yes, save dialog closed") << int(mrYes) << "" << 0;
+}
+
+void TestSession::unsavedEditsAsk() {
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    QFETCH(int, shown);
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("maps")));
+    Show(ExampleMap(1), TLoadedMap::Example(1));
+    S->SetEditMode(true);
+    S->EditPress(0, 0, etCell);
+    Messages.Answers = {answer};
+    if (!chosen.isEmpty()) Chooser.Answers = {QStringLiteral("maps/") + chosen};
+    S->ChooseMap(2);
+    QCOMPARE(
+        Messages.Texts(),
+        QStringList{"💾 Sauver les modifications faites avant de charger un nouveau tableau ?"});
+    QCOMPARE(S->LoadedMap.Stored(), shown);
+    QCOMPARE(QFileInfo::exists(GamePath(QStringLiteral("maps/kept.vrm"))), !chosen.isEmpty());
+}
+
+void TestSession::gameKeptAcrossRuns() {
+    Show(ExampleMap(2), TLoadedMap::Example(2));
+    for (const QChar dir : {u'U', u'R', u'D', u'L'}) {
+        S->PushPawn(dir);
+        RunClock();
+    }
+    const int moves = S->Play.MoveCount;
+    QVERIFY(moves > 0);
+    const TPawnArray where = S->Play.CurMap.PawnPos;
+    TSettings window;
+    window.Width = 800;
+    window.Height = 600;
+    QVERIFY(S->WriteSettingsAtClose(window));
+
+    TPlaySession next(Messages, Chooser);
+    next.RestoreSettings(ReadSettings(SettingsFilePath()));
+    QCOMPARE(next.LoadedMap, TLoadedMap::Example(2));
+    QCOMPARE(next.Play.MoveCount, moves);
+    QCOMPARE(next.Play.CurMap.PawnPos, where);
+    QCOMPARE(next.Play.SolutionStack, S->Play.SolutionStack);
+    // Undo walks the restored record back to the start.
+    while (next.CanUndo()) {
+        next.Undo();
+        next.FinishUndo();
+    }
+    QCOMPARE(next.Play.CurMap.PawnPos, ExampleMap(2).PawnPos);
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"

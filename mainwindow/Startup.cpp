@@ -1,13 +1,13 @@
 // Creates the game's windows in their order and runs the event loop.
 #include "Startup.h"
 
-#include "AboutUnit.h"
+#include "AboutDialog.h"
 #include "CenterForm.h"
 #include "Fonts.h"
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 #include "MainWindow.h"
-#include "MessageUnit.h"
-#include "PackUnit.h"
+#include "MessageDialog.h"
+#include "PackEditorDialog.h"
 
 #include <QApplication>
 

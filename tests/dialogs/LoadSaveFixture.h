@@ -4,7 +4,7 @@
 
 #include "FileOps.h"
 #include "GameFolder.h"
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 #include "MapFile.h"
 #include "TestSupport.h"
 

@@ -1,6 +1,6 @@
 // Drives the about box offscreen: its version text, what closes it and what does not, and the
 // link to the guide page in the game folder.
-#include "AboutUnit.h"
+#include "AboutDialog.h"
 #include "BitmapRect.h"
 #include "GameFolder.h"
 #include "TestSupport.h"

@@ -2,7 +2,7 @@
 // size and place CenterForm gives a dialog.
 #include "BitmapRect.h"
 #include "CenterForm.h"
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 

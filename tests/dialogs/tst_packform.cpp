@@ -3,8 +3,8 @@
 #include "FileChooser.h"
 #include "GameFolder.h"
 #include "MapFile.h"
-#include "MessageUnit.h"
-#include "PackUnit.h"
+#include "MessageDialog.h"
+#include "PackEditorDialog.h"
 #include "RoundButton.h"
 #include "TestSupport.h"
 

@@ -1,5 +1,5 @@
 // Builds the message dialog and shows one message at a time, answering with the button pressed.
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 
 #include "BitmapRect.h"
 #include "CenterForm.h"

@@ -1,10 +1,10 @@
 // Builds the about box, fills in its version text and closes it on any key or click but the link.
-#include "AboutUnit.h"
+#include "AboutDialog.h"
 
 #include "BitmapRect.h"
 #include "GameFolder.h"
 #include "ImageList.h"
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 #include "OpenUrl.h"
 #include "ScaledLayout.h"
 

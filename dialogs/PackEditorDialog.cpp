@@ -1,6 +1,6 @@
 // Builds the pack editor and runs its commands: new, load, save, the pack's information, and the
 // maps of the pack (edit their texts, add, replace, remove, reorder, export).
-#include "PackUnit.h"
+#include "PackEditorDialog.h"
 
 #include "BitmapRect.h"
 #include "CenterForm.h"
@@ -9,9 +9,9 @@
 #include "FileChooser.h"
 #include "GameFolder.h"
 #include "ImageList.h"
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 #include "MapFile.h"
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 #include "PackEdit.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"

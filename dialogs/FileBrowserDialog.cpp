@@ -1,6 +1,6 @@
 // Builds the file browser, lists the game folder's maps and packs, previews the selected one and
 // creates, renames and deletes folders and files at the player's request.
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 
 #include "BitmapRect.h"
 #include "BoardThumbnail.h"
@@ -9,7 +9,7 @@
 #include "FileOps.h"
 #include "GameFolder.h"
 #include "ImageList.h"
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 

@@ -48,7 +48,7 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<!DOCTYPE html><html lang=\"fr\"></html>\n");
         page.close();
-        Form = new TAboutForm(nullptr, &Rec);
+        Form = new TAboutForm(Rec);
         Form->SetUrlOpener(&RecordUrl);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));

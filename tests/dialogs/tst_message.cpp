@@ -40,12 +40,10 @@ void TestMessage::initTestCase() {
     Main->setGeometry(100, 50, 800, 600);
     Main->show();
     QVERIFY(QTest::qWaitForWindowExposed(Main));
-    SetMainWindow(Main, &Scale);
-    Form = new TMessageForm(Main);
+    Form = new TMessageForm(Main, Scale);
 }
 
 void TestMessage::cleanupTestCase() {
-    SetMainWindow(nullptr, nullptr);
     delete Main;
 }
 

@@ -6,7 +6,7 @@
 #include "MessageDialog.h"
 #include "PackEditorDialog.h"
 #include "RoundButton.h"
-#include "session/ScriptedPackChooser.h"
+#include "session/PackEditorFixture.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -23,24 +23,9 @@ namespace {
 
 const QString Heading = QStringLiteral("🪳 Un ou plusieurs défauts détectés :");
 
-// One pawn, one goal: nothing for the verifier to say.
-TMap SoundMap(const QString& Title, const QString& Solution = QStringLiteral("1R")) {
-    TMap m = MapFromRows({"###########", "#1.......o#", "#.........#", "#.........#", "#.........#",
-                          "#.........#", "#.........#", "###########"});
-    m.Title = Title;
-    m.Solution = Solution;
-    return m;
-}
-
 QStringList ListLines(const TPackForm& f) {
     QStringList l;
     for (int k = 0; k < f.lbMaps->count(); ++k) l << f.lbMaps->item(k)->text();
-    return l;
-}
-
-QStringList PackTitles(const TPack& p) {
-    QStringList l;
-    for (unsigned k = 0; k < p.MapNb; ++k) l << p.Maps[k].Title;
     return l;
 }
 

@@ -4,31 +4,12 @@
 #include "MapFile.h"
 #include "PackEditorSession.h"
 #include "TestSupport.h"
-#include "session/ScriptedPackChooser.h"
+#include "session/PackEditorFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// One pawn, one goal: nothing for the verifier to say.
-TMap SoundMap(const QString& Title, const QString& Solution = QStringLiteral("1R")) {
-    TMap m = MapFromRows({"###########", "#1.......o#", "#.........#", "#.........#", "#.........#",
-                          "#.........#", "#.........#", "###########"});
-    m.Title = Title;
-    m.Solution = Solution;
-    return m;
-}
-
-QStringList Titles(const TPack& P) {
-    QStringList l;
-    for (unsigned k = 0; k < P.MapNb; ++k) l << P.Maps[k].Title;
-    return l;
-}
-
-} // namespace
 
 class TestPackEditor : public QObject {
     Q_OBJECT
@@ -99,7 +80,7 @@ private slots:
                                               : e.MoveMap(Line, Command == "up" ? -1 : +1);
         QCOMPARE(done, Done);
         QCOMPARE(e.Changed, Done);
-        QCOMPARE(Titles(e.Pack()), After);
+        QCOMPARE(PackTitles(e.Pack()), After);
         if (Command == "remove" && Line >= 0)
             QCOMPARE(Rec.Texts(),
                      QStringList{QStringLiteral("Etes-vous sûr de vouloir retirer ce tableau ?")});
@@ -112,20 +93,20 @@ private slots:
         WriteMap("Maps/x.vrm", SoundMap("A", QString()));
         Chooser.Open("Maps/x.vrm");
         QVERIFY(e.AddMapFromFile(false, -1));
-        QCOMPARE(Titles(e.Pack()), QStringList({"A", "A"}));
+        QCOMPARE(PackTitles(e.Pack()), QStringList({"A", "A"}));
         QCOMPARE(Rec.Shown.size(), 1); // same title, no solution: said, yet taken
         Rec.Shown.clear();
         // Replacing map 0 by a map of its own title says nothing of the title.
         WriteMap("Maps/y.vrm", SoundMap("Y"));
         Chooser.Open("Maps/y.vrm");
         QVERIFY(e.AddMapFromFile(true, 0));
-        QCOMPARE(Titles(e.Pack()), QStringList({"Y", "A"}));
+        QCOMPARE(PackTitles(e.Pack()), QStringList({"Y", "A"}));
         QVERIFY(Rec.Shown.isEmpty());
         // No line to replace: the file is read, the pack stays.
         Chooser.Open("Maps/y.vrm");
         QVERIFY(!e.AddMapFromFile(true, 5));
         QCOMPARE(Chooser.Calls.size(), 3);
-        QCOMPARE(Titles(e.Pack()), QStringList({"Y", "A"}));
+        QCOMPARE(PackTitles(e.Pack()), QStringList({"Y", "A"}));
     }
 
     void SaveAsksBeforeReplacingAFile_data() {
@@ -159,7 +140,7 @@ private slots:
         TPack read;
         TMessageRecorder r;
         QVERIFY(ReadMaps(osOpenPack, read, "Maps/p.vrp", r));
-        QCOMPARE(Titles(read), QStringList({"A", "B"}));
+        QCOMPARE(PackTitles(read), QStringList({"A", "B"}));
     }
 
     void AnEmptyPackIsNeverSaved() {

@@ -1,8 +1,9 @@
-// A file chooser for the pack editor's tests: answers from a script and remembers each call.
+// What the pack editor's tests share: a scripted file chooser, a sound map and the pack's titles.
 #pragma once
 
 #include "FileChooser.h"
 #include "MapFile.h"
+#include "TestSupport.h"
 
 #include <QList>
 #include <deque>
@@ -50,3 +51,18 @@ public:
         Answers.push_back({true, File, Title, Info, Help});
     }
 };
+
+// One pawn, one goal: nothing for the verifier to say.
+inline TMap SoundMap(const QString& Title, const QString& Solution = QStringLiteral("1R")) {
+    TMap m = MapFromRows({"###########", "#1.......o#", "#.........#", "#.........#", "#.........#",
+                          "#.........#", "#.........#", "###########"});
+    m.Title = Title;
+    m.Solution = Solution;
+    return m;
+}
+
+inline QStringList PackTitles(const TPack& P) {
+    QStringList l;
+    for (unsigned k = 0; k < P.MapNb; ++k) l << P.Maps[k].Title;
+    return l;
+}

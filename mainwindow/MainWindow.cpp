@@ -4,7 +4,6 @@
 
 #include "BitmapRect.h"
 #include "Callout.h"
-#include "CenterForm.h"
 #include "Examples.h"
 #include "ImageList.h"
 #include "PlayInput.h"
@@ -62,14 +61,12 @@ TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindow
     btSolution->setEnabled(false);
     PlaceChildren(CellMetrics(56));
     NameControls();
-    SetMainWindow(this, &ScaleFactor);
     Session.SetView(this);
     FormCreate();
 }
 
 TVirelMain::~TVirelMain() {
     Session.SetView(nullptr);
-    SetMainWindow(nullptr, nullptr);
 }
 
 void TVirelMain::NameControls() {

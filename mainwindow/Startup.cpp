@@ -1,42 +1,68 @@
-// Creates the game's windows in their order and runs the event loop.
+// Creates the main window, wires the dialogs into it and into each other, and runs the event loop.
 #include "Startup.h"
 
-#include "AboutUnit.h"
-#include "CenterForm.h"
+#include "AboutDialog.h"
+#include "FileBrowserDialog.h"
 #include "Fonts.h"
-#include "LoadSaveDialogUnit.h"
 #include "MainWindow.h"
-#include "MessageUnit.h"
-#include "PackUnit.h"
+#include "MessageDialog.h"
+#include "PackEditorDialog.h"
 
 #include <QApplication>
 
 namespace {
 
-// Messages and files for the main window, handed on to the message dialog and the file
-// browser, which are made after it as its children.
-class TDialogRelay : public TMessenger, public TFileChooser {
+// The game's dialogs, each built the first time it is needed as a child of the main window (so
+// they go when it goes). Messages and files pass through here, so the window and the dialogs
+// can be handed them before the dialogs that answer exist. While the main window is still being
+// built nothing is shown: a message is answered Cancel and no file is chosen.
+class TDialogs : public TMessenger, public TFileChooser {
 public:
-    TMessenger* Messages = nullptr;
-    TFileChooser* Files = nullptr;
+    void SetMainWindow(TVirelMain& Window) { Main = &Window; }
 
     int ShowMsg(const QString& Msg, TMsgType DlgType) override {
-        return Messages ? Messages->ShowMsg(Msg, DlgType) : mrCancel;
+        return Main ? MessageDialog().ShowMsg(Msg, DlgType) : mrCancel;
     }
     bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
                  const QString& Help) override {
-        if (!Files) return false;
-        Files->FileName = FileName;
-        const bool chosen = Files->Execute(OsType, Title, Info, Help);
-        FileName = Files->FileName;
+        if (!Main) return false;
+        TLoadSaveForm& files = FileBrowser();
+        files.FileName = FileName;
+        const bool chosen = files.Execute(OsType, Title, Info, Help);
+        FileName = files.FileName;
         return chosen;
     }
     void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override {
-        if (Files) Files->GetTitleInfoHelp(Title, Info, Help);
+        if (Main) FileBrowser().GetTitleInfoHelp(Title, Info, Help);
     }
     void GetTitleInfo(QString& Title, QString& Info) override {
-        if (Files) Files->GetTitleInfo(Title, Info);
+        if (Main) FileBrowser().GetTitleInfo(Title, Info);
     }
+
+    void ShowPackEditor() {
+        if (!PackEditor) PackEditor = new TPackForm(*this, *this, Main, Main->ScaleFactor);
+        PackEditor->ShowModal();
+    }
+    void ShowAbout() {
+        if (!About) About = new TAboutForm(*this, Main, Main->ScaleFactor);
+        About->ShowModal();
+    }
+
+private:
+    TMessageForm& MessageDialog() {
+        if (!Message) Message = new TMessageForm(Main, Main->ScaleFactor);
+        return *Message;
+    }
+    TLoadSaveForm& FileBrowser() {
+        if (!Browser) Browser = new TLoadSaveForm(*this, DiskFileOps(), Main, Main->ScaleFactor);
+        return *Browser;
+    }
+
+    TVirelMain* Main = nullptr;
+    TMessageForm* Message = nullptr;
+    TLoadSaveForm* Browser = nullptr;
+    TPackForm* PackEditor = nullptr;
+    TAboutForm* About = nullptr;
 };
 
 } // namespace
@@ -45,30 +71,13 @@ int RunVirelune(QApplication& App) {
     QApplication::setApplicationName(QStringLiteral("Virelune"));
     InstallGameFonts();
 
-    TDialogRelay relay;
+    TDialogs dialogs;
     TMainWindowDialogs opens;
-    opens.ShowPackEditor = [] {
-        CenterForm(PackForm, PackForm->Layout);
-        PackForm->exec();
-    };
-    opens.ShowAbout = [] {
-        CenterForm(AboutForm, AboutForm->Layout);
-        AboutForm->exec();
-    };
-    TVirelMain mainWindow(relay, relay, opens);
-    // The dialogs belong to the main window, so they go when it goes.
-    AboutForm = new TAboutForm(&mainWindow);
-    MessageForm = new TMessageForm(&mainWindow);
-    PackForm = new TPackForm(&mainWindow);
-    LoadSaveForm = new TLoadSaveForm(&mainWindow);
-    relay.Messages = MessageForm;
-    relay.Files = LoadSaveForm;
+    opens.ShowPackEditor = [&dialogs] { dialogs.ShowPackEditor(); };
+    opens.ShowAbout = [&dialogs] { dialogs.ShowAbout(); };
+    TVirelMain mainWindow(dialogs, dialogs, opens);
+    dialogs.SetMainWindow(mainWindow);
 
     mainWindow.show();
-    const int code = App.exec();
-    AboutForm = nullptr;
-    MessageForm = nullptr;
-    PackForm = nullptr;
-    LoadSaveForm = nullptr;
-    return code;
+    return App.exec();
 }

@@ -1,8 +1,10 @@
-// The game's start: its five windows, each created once and in this order, then the event loop.
+// The game's start: the main window first, every other window built the first time it is needed,
+// then the event loop.
 #pragma once
 
 class QApplication;
 
-// Creates the main window, the about box, the message dialog, the pack editor and the load and
-// save dialog, shows the main window and runs until it closes; returns the exit code.
+// Creates and shows the main window, wires it to the message dialog, the file browser, the pack
+// editor and the about box (each built when first opened) and runs until the window closes;
+// returns the exit code.
 int RunVirelune(QApplication& App);

@@ -6,25 +6,11 @@
 #include <QApplication>
 #include <QColor>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPalette>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
-
-namespace {
-QPointer<QWidget> MainWindowRef;
-const float* ScaleSource = nullptr;
-} // namespace
-
-void SetMainWindow(QWidget* MainWindow, const float* ScaleFactor) {
-    MainWindowRef = MainWindow;
-    ScaleSource = ScaleFactor;
-}
-
-float MainScaleFactor() {
-    return ScaleSource ? *ScaleSource : 1.0f;
-}
 
 QRect CenteredBounds(QSize FrameExtra, QSizeF Design, float Scale, const QRect& Active) {
     const int w = FrameExtra.width() + int(std::nearbyint(Design.width() * double(Scale)));
@@ -33,10 +19,11 @@ QRect CenteredBounds(QSize FrameExtra, QSizeF Design, float Scale, const QRect& 
                  w, h);
 }
 
-void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
+void CenterForm(QWidget* Form, const TScaledLayout* Layout, float Scale) {
     if (!Form || !Layout) return;
     QWidget* active = QApplication::activeWindow();
-    if (!active || active == Form) active = MainWindowRef;
+    if (!active || active == Form)
+        active = Form->parentWidget() ? Form->parentWidget()->window() : nullptr;
     if (active == Form) active = nullptr;
 
     // A dialog never shown yet has no frame; the frame of the window it opens over is the best
@@ -53,7 +40,7 @@ void CenterForm(QWidget* Form, const TScaledLayout* Layout) {
         over = screen->availableGeometry();
     }
     const QRect bounds = CenteredBounds(
-        frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()), MainScaleFactor(), over);
+        frame, QSizeF(Layout->OriginalWidth(), Layout->OriginalHeight()), Scale, over);
     Form->resize(bounds.size() - frame);
     Form->move(bounds.topLeft());
 }
@@ -66,4 +53,12 @@ TScaledLayout* SetUpDialogForm(QDialog* Form, const QColor& Fill, QSizeF Design)
     Form->setAutoFillBackground(true);
     Form->resize(int(Design.width()), int(Design.height()));
     return new TScaledLayout(Design, Form);
+}
+
+bool RejectOnEscape(QDialog* Form, QKeyEvent* Event) {
+    if (Event->key() != Qt::Key_Escape) return false;
+    // Keypad keys carry a flag of their own that is no modifier the player holds.
+    if (!(Event->modifiers() & ~Qt::KeypadModifier)) Form->reject();
+    Event->accept();
+    return true;
 }

@@ -124,4 +124,10 @@ const TImageList& Emblem() {
     return list;
 }
 
+const TImageList& DialogIcons() {
+    static const TImageList list(
+        Paths("dialogs", {"Add", "Replace", "MoveUp", "MoveDown", "Rename"}));
+    return list;
+}
+
 } // namespace Images

@@ -39,6 +39,8 @@ enum TButtonImage { biSave, biUndo, biReplay, biHelp, biSolution };
 enum TMessageImage { meFlag, meWarning, meError };
 // Thumbnail tiles OverView0..OverView8.
 enum TTreeImage { tiFolder, tiMapFile, tiPackFile };
+// The pack editor's and file browser's own button pictures.
+enum TDialogIcon { diAdd, diReplace, diMoveUp, diMoveDown, diRename };
 
 const TImageList& Cell();     // imgListCell
 const TImageList& Rised();    // imgListRised
@@ -50,4 +52,5 @@ const TImageList& Message();  // ilMessage
 const TImageList& OverView(); // ImgListOverView, nine thumbnail tiles
 const TImageList& TreeView(); // ImgListTreeView
 const TImageList& Emblem();   // the game's emblem (about box, window icon)
+const TImageList& DialogIcons();
 } // namespace Images

@@ -1,7 +1,7 @@
 // Paints the game's rounded buttons and their split-button arrows.
 #include "RoundButton.h"
 
-#include "Marlett.h"
+#include "DropDownArrow.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -90,7 +90,7 @@ void TRoundButton::paintEvent(QPaintEvent*) {
 
     const QColor ink = enabled ? QColor(0x20, 0x20, 0x20) : QColor(0xA0, 0xA0, 0xA0);
     if (DownArrow) {
-        DrawMarlettDown(p, QRectF(rect()), font(), ink);
+        DrawDropDownArrow(p, QRectF(rect()), font(), ink);
         return;
     }
     if (text().isEmpty()) return;

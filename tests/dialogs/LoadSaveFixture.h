@@ -2,11 +2,11 @@
 // the file browser.
 #pragma once
 
-#include "FileOps.h"
 #include "GameFolder.h"
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 #include "MapFile.h"
 #include "TestSupport.h"
+#include "storage/FailingOps.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,26 +15,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
-
-// File operations that fail on every path ending in FailOn (the tests run as root, where
-// permissions alone cannot make them fail).
-class TFailingOps : public TFileOps {
-public:
-    QString FailOn;
-    bool Fails(const QString& Path) const { return !FailOn.isEmpty() && Path.endsWith(FailOn); }
-    bool CreateFolder(const QString& Path) override {
-        return !Fails(Path) && TFileOps::CreateFolder(Path);
-    }
-    bool Rename(const QString& From, const QString& To) override {
-        return !Fails(From) && TFileOps::Rename(From, To);
-    }
-    bool RemoveFile(const QString& Path) override {
-        return !Fails(Path) && TFileOps::RemoveFile(Path);
-    }
-    bool RemoveEmptyFolder(const QString& Path) override {
-        return !Fails(Path) && TFileOps::RemoveEmptyFolder(Path);
-    }
-};
 
 // A map with one pawn, the given texts and solution.
 inline TMap SampleMap(const QString& Title, const QString& Solution = QString()) {
@@ -72,7 +52,7 @@ struct TGameFolderFixture {
         Recorder.Shown.clear();
         Recorder.Answers.clear();
         Ops.FailOn.clear();
-        Form = std::make_unique<TLoadSaveForm>(nullptr, &Recorder, &Ops);
+        Form = std::make_unique<TLoadSaveForm>(Recorder, Ops);
     }
 
     void Teardown() {

@@ -1,6 +1,6 @@
 // Drives the about box offscreen: its version text, what closes it and what does not, and the
 // link to the guide page in the game folder.
-#include "AboutUnit.h"
+#include "AboutDialog.h"
 #include "BitmapRect.h"
 #include "GameFolder.h"
 #include "TestSupport.h"
@@ -48,7 +48,7 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<!DOCTYPE html><html lang=\"fr\"></html>\n");
         page.close();
-        Form = new TAboutForm(nullptr, &Rec);
+        Form = new TAboutForm(Rec);
         Form->SetUrlOpener(&RecordUrl);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));

@@ -2,7 +2,7 @@
 // size and place CenterForm gives a dialog.
 #include "BitmapRect.h"
 #include "CenterForm.h"
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 
@@ -40,12 +40,10 @@ void TestMessage::initTestCase() {
     Main->setGeometry(100, 50, 800, 600);
     Main->show();
     QVERIFY(QTest::qWaitForWindowExposed(Main));
-    SetMainWindow(Main, &Scale);
-    Form = new TMessageForm(Main);
+    Form = new TMessageForm(Main, Scale);
 }
 
 void TestMessage::cleanupTestCase() {
-    SetMainWindow(nullptr, nullptr);
     delete Main;
 }
 

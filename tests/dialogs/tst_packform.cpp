@@ -3,9 +3,10 @@
 #include "FileChooser.h"
 #include "GameFolder.h"
 #include "MapFile.h"
-#include "MessageUnit.h"
-#include "PackUnit.h"
+#include "MessageDialog.h"
+#include "PackEditorDialog.h"
 #include "RoundButton.h"
+#include "session/PackEditorFixture.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -17,74 +18,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 
 namespace {
 
-// Answers the editor's file questions from a script and remembers what it was asked.
-class TScriptedChooser : public TFileChooser {
-public:
-    struct TAnswer {
-        bool Ok = true;
-        QString File;
-        QString Title, Info, Help;
-    };
-    struct TCall {
-        TOpenSaveType OsType;
-        QString Title, Info, Help, FileNameIn;
-    };
-    std::deque<TAnswer> Answers;
-    QList<TCall> Calls;
-    TAnswer Last;
-
-    bool Execute(TOpenSaveType OsType, const QString& Title, const QString& Info,
-                 const QString& Help) override {
-        Calls.append({OsType, Title, Info, Help, FileName});
-        if (Answers.empty()) return false;
-        Last = Answers.front();
-        Answers.pop_front();
-        FileName = Last.File;
-        return Last.Ok;
-    }
-    // Trimmed as the real dialog trims them; GetTitleInfo gives them as typed.
-    void GetTitleInfoHelp(QString& Title, QString& Info, QString& Help) override {
-        GetTitleInfo(Title, Info);
-        Help = Last.Help;
-        TrimLineEnds(Title);
-        TrimLineEnds(Info);
-        TrimLineEnds(Help);
-    }
-    void GetTitleInfo(QString& Title, QString& Info) override {
-        Title = Last.Title;
-        Info = Last.Info;
-    }
-    void Open(const QString& File) { Answers.push_back({true, File, {}, {}, {}}); }
-    void Save(const QString& File, const QString& Title = {}, const QString& Info = {},
-              const QString& Help = {}) {
-        Answers.push_back({true, File, Title, Info, Help});
-    }
-};
-
 const QString Heading = QStringLiteral("🪳 Un ou plusieurs défauts détectés :");
-
-// One pawn, one goal: nothing for the verifier to say.
-TMap SoundMap(const QString& Title, const QString& Solution = QStringLiteral("1R")) {
-    TMap m = MapFromRows({"###########", "#1.......o#", "#.........#", "#.........#", "#.........#",
-                          "#.........#", "#.........#", "###########"});
-    m.Title = Title;
-    m.Solution = Solution;
-    return m;
-}
 
 QStringList ListLines(const TPackForm& f) {
     QStringList l;
     for (int k = 0; k < f.lbMaps->count(); ++k) l << f.lbMaps->item(k)->text();
-    return l;
-}
-
-QStringList PackTitles(const TPack& p) {
-    QStringList l;
-    for (unsigned k = 0; k < p.MapNb; ++k) l << p.Maps[k].Title;
     return l;
 }
 
@@ -108,7 +49,7 @@ class TestPackForm : public QObject {
 
     QTemporaryDir Dir;
     TMessageRecorder Rec;
-    TScriptedChooser Chooser;
+    TScriptedPackChooser Chooser;
     TPackForm* Form = nullptr;
 
     void WriteMapFileAt(const QString& Name, TMap Map) {
@@ -152,7 +93,7 @@ private slots:
         Chooser.Answers.clear();
         Chooser.Calls.clear();
         Chooser.FileName.clear();
-        Form = new TPackForm(&Rec, &Chooser);
+        Form = new TPackForm(Rec, Chooser);
         Form->show();
     }
 
@@ -419,8 +360,8 @@ private slots:
     void ShownModallyWithTheMessageDialog() {
         // The real question dialog, answered the way a player would: Escape, then No.
         TMessageForm msg;
-        Form->SetMessenger(&msg);
-        Form->hide();
+        delete Form;
+        Form = new TPackForm(msg, Chooser);
         WriteMapFileAt("Maps/A.vrm", SoundMap("A"));
         QStringList asked;
         auto answer = [&](int Key) {
@@ -444,6 +385,8 @@ private slots:
         const QString question =
             QStringLiteral("💾 Sauver les modifications faites avant de quitter ?");
         QCOMPARE(asked, QStringList({question, question}));
+        delete Form; // it answers to msg, which goes first
+        Form = nullptr;
     }
 
     void EscapeWithAModifierDoesNothing() {

@@ -1,7 +1,7 @@
 // The small stand-ins for what the toolkit lacks: the scaled layout, the symbol-font arrow, the
 // wait that keeps the window alive, the open-URL guard and the game's fonts.
 #include "Fonts.h"
-#include "Marlett.h"
+#include "DropDownArrow.h"
 #include "OpenUrl.h"
 #include "ScaledLayout.h"
 #include "Wait.h"
@@ -20,7 +20,7 @@ private slots:
     void scaledFonts();
     void nestedScaleY();
     void floating();
-    void marlettArrow();
+    void dropDownArrow();
     void waitProcessesEvents();
     void openUrlRefusesNonsense();
     void arialIsLiberationSans();
@@ -93,7 +93,7 @@ void TestStandIns::floating() {
     QCOMPARE(bubble.geometry(), QRect(724, 10 + 16, 434, 30));
 }
 
-void TestStandIns::marlettArrow() {
+void TestStandIns::dropDownArrow() {
     QImage image(20, 32, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
@@ -101,7 +101,7 @@ void TestStandIns::marlettArrow() {
         QFont f;
         f.setPixelSize(12);
         f.setBold(true);
-        DrawMarlettDown(p, QRectF(0, 0, 20, 32), f, Qt::black);
+        DrawDropDownArrow(p, QRectF(0, 0, 20, 32), f, Qt::black);
     }
     // Pointing down: wide above the centre, a point below it.
     const auto dark = [&](int y) {

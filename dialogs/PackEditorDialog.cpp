@@ -1,23 +1,19 @@
 // Builds the pack editor and runs its commands: new, load, save, the pack's information, and the
 // maps of the pack (edit their texts, add, replace, remove, reorder, export).
-#include "PackUnit.h"
+#include "PackEditorDialog.h"
 
 #include "BitmapRect.h"
 #include "CenterForm.h"
 #include "BoardThumbnail.h"
 #include "Callout.h"
 #include "FileChooser.h"
-#include "GameFolder.h"
 #include "ImageList.h"
-#include "LoadSaveDialogUnit.h"
+#include "AskToSave.h"
 #include "MapFile.h"
-#include "MessageUnit.h"
 #include "PackEdit.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
-#include "Verify.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,11 +23,8 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
-#include <QSvgRenderer>
 #include <cmath>
 #include <functional>
-
-TPackForm* PackForm = nullptr;
 
 namespace {
 
@@ -42,43 +35,6 @@ constexpr double ListFontSize = 11;
 constexpr double ListItemHeight = 13;
 const QString CaptionHead = QStringLiteral("Virelune  ●  ");
 const QColor FormColor = QColor(0xEE, 0xF4, 0xFB);
-const QString EmptyPackText =
-    QStringLiteral("Un pack sans tableau ne peut pas être sauvé :\r\najouter d'abord un tableau.");
-
-// The form's own pictures: add, replace, move up, move down.
-const char* const AddSvg =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 48 48">)"
-    R"(<circle cx="24" cy="24" r="21" fill="#35a853" stroke="#1f7a38" stroke-width="2"/>)"
-    R"(<path d="M24 13v22M13 24h22" stroke="#fff" stroke-width="6" stroke-linecap="round"/>)"
-    R"(</svg>)";
-const char* const ReplaceSvg =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 48 48">)"
-    R"(<circle cx="24" cy="24" r="21" fill="#e8912a" stroke="#a9620f" stroke-width="2"/>)"
-    R"(<g fill="none" stroke="#fff" stroke-width="4" stroke-linecap="round">)"
-    R"(<path d="M13.5 22a11 11 0 0 1 18.5-6.5"/><path d="M34.5 26a11 11 0 0 1-18.5 6.5"/></g>)"
-    R"(<path d="M36 10v10h-10z" fill="#fff"/><path d="M12 38v-10h10z" fill="#fff"/>)"
-    R"(</svg>)";
-const char* const MoveUpSvg =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 48 48">)"
-    R"(<circle cx="24" cy="24" r="21" fill="#3d7fd0" stroke="#245a9c" stroke-width="2"/>)"
-    R"(<path d="M24 10l12 13h-7.5v14h-9v-14h-7.5z" fill="#fff"/>)"
-    R"(</svg>)";
-const char* const MoveDownSvg =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 48 48">)"
-    R"(<circle cx="24" cy="24" r="21" fill="#3d7fd0" stroke="#245a9c" stroke-width="2"/>)"
-    R"(<path d="M24 38l12-13h-7.5v-14h-9v14h-7.5z" fill="#fff"/>)"
-    R"(</svg>)";
-
-QPixmap OwnPicture(const char* Svg, int Side, qreal Dpr) {
-    QSvgRenderer renderer{QByteArray(Svg)};
-    QPixmap pm(QSize(Side, Side) * Dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    renderer.render(&p);
-    p.end();
-    pm.setDevicePixelRatio(Dpr);
-    return pm;
-}
 
 // A paint box: whatever it shows is drawn by its owner's paint handler.
 class TPaintBox : public QWidget {
@@ -108,14 +64,6 @@ private:
     const TScaledLayout* Owner;
 };
 
-// Answers when the editor has nobody to show its messages to.
-class TSilentMessenger : public TMessenger {
-public:
-    int ShowMsg(const QString&, TMsgType DlgType) override {
-        return DlgType == mtQuestion || DlgType == mtFlagQuestion ? mrCancel : mrOk;
-    }
-};
-
 // Texts keep CR LF line breaks; a memo shows them as plain line breaks.
 QString ToMemo(const QString& S) {
     QString t = S;
@@ -132,10 +80,10 @@ QString FromMemo(const QPlainTextEdit* Memo) {
 
 } // namespace
 
-TPackForm::TPackForm(QWidget* Parent) : TPackForm(nullptr, nullptr, Parent) {}
-
-TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Parent)
-    : QDialog(Parent, DialogFormFlags), Msgr(Messenger), Files(Chooser) {
+TPackForm::TPackForm(TMessenger& Messenger, TFileChooser& Chooser, QWidget* Parent,
+                     const float& Scale)
+    : QDialog(Parent, DialogFormFlags), Messenger(Messenger), Editing(Messenger, Chooser),
+      Scale(Scale) {
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     // A button with its icon on the left and its text on the right. The icons are drawn when
     // the editor is first shown, so the game starts without rendering them.
@@ -153,8 +101,9 @@ TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Pare
             return Images::Menu().Bitmap(Index, QSize(Side, Side), dpr);
         };
     };
-    auto own = [](const char* Svg) {
-        return [Svg](qreal dpr) { return OwnPicture(Svg, 48, dpr); };
+    auto own = [](int Index) {
+        return
+            [Index](qreal dpr) { return Images::DialogIcons().Bitmap(Index, QSize(48, 48), dpr); };
     };
     button(btLoad, rLoad, QStringLiteral("&Charger"), {48, 8, 84, 32}, menu(Images::miLoad, 92));
     button(btSaveAs, rSaveAs, QStringLiteral("Sau&ver..."), {146, 8, 86, 32},
@@ -163,15 +112,17 @@ TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Pare
            menu(Images::miPack, 96));
     button(btPackInfo, rInfoPack, QStringLiteral("&Information"), {352, 8, 103, 32},
            menu(Images::miInfo, 92));
-    button(btAdd, rAdd, QStringLiteral("&Ajouter"), {224, 70, 92, 32}, own(AddSvg));
-    button(btReplace, rReplace, QStringLiteral("Rem&placer"), {224, 108, 92, 32}, own(ReplaceSvg));
+    button(btAdd, rAdd, QStringLiteral("&Ajouter"), {224, 70, 92, 32}, own(Images::diAdd));
+    button(btReplace, rReplace, QStringLiteral("Rem&placer"), {224, 108, 92, 32},
+           own(Images::diReplace));
     button(btRemove, rRemove, QStringLiteral("&Retirer"), {224, 146, 92, 32},
            menu(Images::miRemove, 82));
     button(btExport, rExport, QStringLiteral("&Exporter"), {224, 194, 92, 32},
            menu(Images::miSaveAs, 92));
-    button(btMoveUp, rMoveUp, QStringLiteral("Re&monter"), {224, 242, 92, 32}, own(MoveUpSvg));
+    button(btMoveUp, rMoveUp, QStringLiteral("Re&monter"), {224, 242, 92, 32},
+           own(Images::diMoveUp));
     button(btMoveDown, rMoveDown, QStringLiteral("&Descendre"), {224, 280, 92, 32},
-           own(MoveDownSvg));
+           own(Images::diMoveDown));
 
     lbMaps = new QListWidget(Layout);
     lbMaps->setToolTip(QStringLiteral("Titres des tableaux du pack"));
@@ -248,16 +199,9 @@ TPackForm::TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Pare
     lbMapsChange();
 }
 
-TMessenger& TPackForm::Messenger() {
-    static TSilentMessenger silent;
-    if (Msgr) return *Msgr;
-    if (MessageForm) return *MessageForm;
-    return silent;
-}
-
-TFileChooser* TPackForm::Chooser() const {
-    if (Files) return Files;
-    return dynamic_cast<TFileChooser*>(LoadSaveForm);
+void TPackForm::ShowModal() {
+    CenterForm(this, Layout, Scale);
+    exec();
 }
 
 void TPackForm::SetCaption(const QString& Tail) {
@@ -296,22 +240,25 @@ void TPackForm::FormShow() {
     edMapTitle->setMaxLength(MaxTitleLength);
     InfoLimit = MaxTextLength;
     HelpLimit = MaxTextLength;
-    Changed = false;
+    Editing.Changed = false;
     btNewPackClick();
     lMessage->setText(QStringLiteral("ℹ️Charger un pack ou ajouter un tableau pour commencer"));
 }
 
-bool TPackForm::FormCloseQuery() {
-    if (!Changed) return true;
-    switch (Messenger().ShowMsg(
-        QStringLiteral("💾 Sauver les modifications faites avant de quitter ?"), mtQuestion)) {
-    case mrNo:
+bool TPackForm::MayDropChanges(const QString& Question) {
+    if (!Editing.Changed) return true;
+    switch (AskToSave(Messenger, Question)) {
+    case TSaveAnswer::Discard:
         return true;
-    case mrYes:
+    case TSaveAnswer::Save:
         return SavePack();
     default:
         return false;
     }
+}
+
+bool TPackForm::FormCloseQuery() {
+    return MayDropChanges(QStringLiteral("💾 Sauver les modifications faites avant de quitter ?"));
 }
 
 void TPackForm::reject() {
@@ -319,12 +266,7 @@ void TPackForm::reject() {
 }
 
 void TPackForm::keyPressEvent(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Escape) {
-        if (!(Event->modifiers() & ~Qt::KeypadModifier)) reject();
-        Event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(Event);
+    if (!RejectOnEscape(this, Event)) QDialog::keyPressEvent(Event);
 }
 
 void TPackForm::mousePressEvent(QMouseEvent* Event) {
@@ -341,7 +283,7 @@ void TPackForm::resizeEvent(QResizeEvent* Event) {
 
 void TPackForm::UpdateButtons() {
     crPackInfo->hide();
-    const TPackButtons b = PackButtonStates(Pack, lbMaps->count(), SelectedLine());
+    const TPackButtons b = PackButtonStates(Editing.Pack(), lbMaps->count(), SelectedLine());
     btSaveAs->setEnabled(b.SaveAs);
     btAdd->setEnabled(b.Add);
     btReplace->setEnabled(b.Replace);
@@ -352,20 +294,20 @@ void TPackForm::UpdateButtons() {
 }
 
 void TPackForm::SetChanged(bool Value) {
-    Changed = Value;
+    Editing.Changed = Value;
     if (Value) btNewPack->setEnabled(true);
     UpdateButtons();
 }
 
 void TPackForm::ShowMapStatus() {
-    lMessage->setText(MapStatusText(Pack, SelectedLine(), edMapTitle->text()));
+    lMessage->setText(MapStatusText(Editing.Pack(), SelectedLine(), edMapTitle->text()));
 }
 
 void TPackForm::lbMapsChange() {
     Updating = true;
     const int i = SelectedLine();
-    if (i >= 0 && i < int(Pack.MapNb)) {
-        const TMap& m = Pack.Maps[i];
+    if (Editing.HasMap(i)) {
+        const TMap& m = Editing.Pack().Maps[i];
         edMapTitle->setText(m.Title);
         edMapInfo->setPlainText(ToMemo(m.Info));
         edMapHelp->setPlainText(ToMemo(m.Help));
@@ -400,26 +342,14 @@ void TPackForm::pbBoardViewPaint(QPainter& Canvas) {
 
 void TPackForm::btNewPackClick() {
     if (!btNewPack->isEnabled()) return;
-    if (Changed) {
-        switch (Messenger().ShowMsg(
-            QStringLiteral("💾 Sauver les modifications faites avant de créer un nouveau pack ?"),
-            mtQuestion)) {
-        case mrNo:
-            Changed = false;
-            break;
-        case mrYes:
-            if (!SavePack()) return;
-            Changed = false;
-            break;
-        default:
-            return;
-        }
-    }
+    if (!MayDropChanges(
+            QStringLiteral("💾 Sauver les modifications faites avant de créer un nouveau pack ?")))
+        return;
+    Editing.Changed = false;
     SetCaption(QStringLiteral("Nouveau pack"));
-    FileName.clear();
     btNewPack->setEnabled(false);
     btPackInfo->setEnabled(false);
-    Pack = TPack();
+    Editing.Clear();
     {
         const QSignalBlocker block(lbMaps);
         lbMaps->clear();
@@ -429,46 +359,28 @@ void TPackForm::btNewPackClick() {
 }
 
 void TPackForm::btLoadClick() {
-    if (Changed) {
-        switch (Messenger().ShowMsg(
-            QStringLiteral("💾 Sauver les modifications faites avant de charger un nouveau pack ?"),
-            mtQuestion)) {
-        case mrNo:
-            break;
-        case mrYes:
-            if (!SavePack()) return;
-            break;
-        default:
-            return;
-        }
-    }
-    TFileChooser* files = Chooser();
-    if (!files || !files->Execute(osOpenPack, QString(), QString(), QString())) return;
-    const QString chosen = files->FileName;
+    if (!MayDropChanges(
+            QStringLiteral("💾 Sauver les modifications faites avant de charger un nouveau pack ?")))
+        return;
     TPack read;
-    if (!ReadMaps(osOpenPack, read, chosen, Messenger())) return;
+    QString chosen;
+    if (!Editing.ChoosePack(read, chosen)) return;
 
-    FileName = chosen;
+    Editing.StartPack(read, chosen);
     SetCaption(read.Title);
-    Pack = TPack();
-    Pack.Title = read.Title;
-    Pack.Info = read.Info;
     lbMaps->setUpdatesEnabled(false);
     {
         const QSignalBlocker block(lbMaps);
         lbMaps->clear();
     }
     lbMapsChange();
-    const unsigned count = std::min(read.MapNb, unsigned(MaxMaps));
-    for (unsigned k = 0; k < count; ++k) {
-        AppendMap(Pack, read.Maps[k]);
-        lbMaps->addItem(read.Maps[k].Title);
-    }
+    Editing.TakeMaps(read);
+    for (unsigned k = 0; k < Editing.Pack().MapNb; ++k)
+        lbMaps->addItem(Editing.Pack().Maps[k].Title);
     lbMaps->setUpdatesEnabled(true);
-    const TPackDefects d = FindPackDefects(Pack);
-    ReportPackDefects(d.NoTitle, d.SameTitles, d.NoSolution, Messenger());
+    Editing.ReportDefects();
     btNewPack->setEnabled(true);
-    btPackInfo->setEnabled(!Pack.Info.isEmpty());
+    btPackInfo->setEnabled(!Editing.Pack().Info.isEmpty());
     SetChanged(false);
 }
 
@@ -478,38 +390,8 @@ void TPackForm::btSaveAsClick() {
 }
 
 bool TPackForm::SavePack() {
-    // A pack file holds at least one map; an empty one could never be read back.
-    if (Pack.MapNb == 0) {
-        Messenger().ShowMsg(EmptyPackText, mtError);
-        return false;
-    }
-    TFileChooser* files = Chooser();
-    if (!files) return false;
-    files->FileName = FileName;
-    if (!files->Execute(osSavePack, Pack.Title, Pack.Info, QString())) return false;
-    const QString chosen = files->FileName;
-    if (chosen.isEmpty()) return false;
-    // Only a clear Yes replaces another file; Escape and the close box keep it.
-    if (chosen != FileName && QFileInfo::exists(GamePath(chosen)) &&
-        Messenger().ShowMsg(QStringLiteral("Remplacer le fichier existant par ce nouveau pack ?"),
-                            mtQuestion) != mrYes)
-        return false;
-
-    // The pack's own title and information are kept as typed; only its maps' texts are trimmed.
-    QString title, info;
-    files->GetTitleInfo(title, info);
-    TPack saved = Pack;
-    saved.Title = title;
-    saved.Info = info;
-    // The writer reports its own failure; the pack then stays as it was, still unsaved.
-    if (!WritePackFile(chosen, saved, Messenger())) return false;
-
-    FileName = chosen;
-    Pack.Title = title;
-    Pack.Info = info;
-    const TPackDefects d = FindPackDefects(Pack);
-    ReportPackDefects(d.NoTitle, d.SameTitles, d.NoSolution, Messenger());
-    btPackInfo->setEnabled(!Pack.Info.isEmpty());
+    if (!Editing.Save()) return false;
+    btPackInfo->setEnabled(!Editing.Pack().Info.isEmpty());
     SetChanged(false);
     return true;
 }
@@ -517,7 +399,7 @@ bool TPackForm::SavePack() {
 void TPackForm::btPackInfoClick() {
     if (!btPackInfo->isEnabled()) return;
     if (crPackInfo->isHidden()) {
-        lPackInfo->setText(ToMemo(Pack.Info));
+        lPackInfo->setText(ToMemo(Editing.Pack().Info));
         // The label takes the height of its text; the callout wraps it with its margins.
         const double fy = Layout->FactorY() > 0 ? Layout->FactorY() : 1.0;
         const double labelHeight = lPackInfo->heightForWidth(lPackInfo->width()) / fy;
@@ -540,9 +422,9 @@ void TPackForm::crPackInfoClick() {
 
 void TPackForm::edMapTitleChangeTracking() {
     const int i = SelectedLine();
-    if (Updating || i < 0 || i >= int(Pack.MapNb)) return;
+    if (Updating || !Editing.HasMap(i)) return;
     ShowMapStatus();
-    Pack.Maps[i].Title = edMapTitle->text();
+    Editing.SetMapText(i, &TMap::Title, edMapTitle->text());
     lbMaps->item(i)->setText(edMapTitle->text());
     SetChanged(true);
 }
@@ -561,8 +443,8 @@ void TPackForm::MemoChanged(QPlainTextEdit* Memo, int Limit, QString TMap::*Fiel
         Memo->setTextCursor(c);
     }
     const int i = SelectedLine();
-    if (Updating || i < 0 || i >= int(Pack.MapNb)) return;
-    Pack.Maps[i].*Field = text;
+    if (Updating || !Editing.HasMap(i)) return;
+    Editing.SetMapText(i, Field, text);
     SetChanged(true);
 }
 
@@ -585,24 +467,13 @@ void TPackForm::btReplaceClick() {
 }
 
 void TPackForm::AddMapFromFile(bool Replace) {
-    TFileChooser* files = Chooser();
-    if (!files || !files->Execute(osOpenMap, QString(), QString(), QString())) return;
-    TPack read;
-    if (!ReadMaps(osOpenMap, read, files->FileName, Messenger())) return;
-    const TMap m = read.Maps[0];
     const int i = SelectedLine();
-    if (Replace && (i < 0 || i >= int(Pack.MapNb))) return;
-    if (!Replace && Pack.MapNb >= unsigned(MaxMaps)) return;
-
-    // The map is taken whatever is found; the player is only told.
-    Verify(m, MapIntakeRemarks(Pack, m, Replace ? i : -1), Messenger());
-
+    if (!Editing.AddMapFromFile(Replace, i)) return;
+    const TMap& m = Editing.Pack().Maps[Replace ? i : int(Editing.Pack().MapNb) - 1];
     if (Replace) {
-        Pack.Maps[i] = m;
         lbMaps->item(i)->setText(m.Title);
         lbMapsChange();
     } else {
-        AppendMap(Pack, m);
         {
             const QSignalBlocker block(lbMaps);
             lbMaps->addItem(m.Title);
@@ -616,11 +487,8 @@ void TPackForm::AddMapFromFile(bool Replace) {
 void TPackForm::btRemoveClick() {
     if (!btRemove->isEnabled()) return;
     const int i = SelectedLine();
-    if (i < 0) return;
-    if (Messenger().ShowMsg(QStringLiteral("Etes-vous sûr de vouloir retirer ce tableau ?"),
-                            mtQuestion) != mrYes)
-        return;
-    const int next = RemoveMap(Pack, i);
+    int next = -1;
+    if (!Editing.RemoveMap(i, next)) return;
     {
         const QSignalBlocker block(lbMaps);
         delete lbMaps->takeItem(i);
@@ -632,9 +500,9 @@ void TPackForm::btRemoveClick() {
 void TPackForm::MoveSelectedMap(int Step) {
     const int i = SelectedLine();
     const int j = i + Step;
-    if (i < 0 || !SwapMaps(Pack, i, j)) return;
-    lbMaps->item(i)->setText(Pack.Maps[i].Title);
-    lbMaps->item(j)->setText(Pack.Maps[j].Title);
+    if (!Editing.MoveMap(i, Step)) return;
+    lbMaps->item(i)->setText(Editing.Pack().Maps[i].Title);
+    lbMaps->item(j)->setText(Editing.Pack().Maps[j].Title);
     SelectLine(j);
     SetChanged(true);
 }
@@ -651,20 +519,5 @@ void TPackForm::btMoveDownClick() {
 
 void TPackForm::btExportClick() {
     if (!btExport->isEnabled()) return;
-    const int i = SelectedLine();
-    TFileChooser* files = Chooser();
-    if (!files || i < 0 || i >= int(Pack.MapNb)) return;
-    files->FileName.clear();
-    TMap m = Pack.Maps[i];
-    if (!files->Execute(osSaveMap, m.Title, m.Info, m.Help)) return;
-    const QString chosen = files->FileName;
-    if (chosen.isEmpty()) return;
-    if (QFileInfo::exists(GamePath(chosen)) &&
-        Messenger().ShowMsg(chosen + QStringLiteral(" existe déjà,") + QStringLiteral("\r\n") +
-                                QStringLiteral("voulez-vous le remplacer ?"),
-                            mtQuestion) != mrYes)
-        return;
-    files->GetTitleInfoHelp(m.Title, m.Info, m.Help);
-    // The copy gets the texts and the ID; the pack itself is left as it was.
-    WriteMapFile(chosen, m, nullptr, Messenger());
+    Editing.ExportMap(SelectedLine());
 }

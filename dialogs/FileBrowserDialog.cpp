@@ -1,6 +1,6 @@
 // Builds the file browser, lists the game folder's maps and packs, previews the selected one and
 // creates, renames and deletes folders and files at the player's request.
-#include "LoadSaveDialogUnit.h"
+#include "FileBrowserDialog.h"
 
 #include "BitmapRect.h"
 #include "BoardThumbnail.h"
@@ -9,7 +9,6 @@
 #include "FileOps.h"
 #include "GameFolder.h"
 #include "ImageList.h"
-#include "MessageUnit.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 
@@ -21,11 +20,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QSvgRenderer>
 #include <QTreeWidget>
 #include <cmath>
-
-TLoadSaveForm* LoadSaveForm = nullptr;
 
 namespace {
 
@@ -36,32 +32,6 @@ constexpr int MaxNameLength = 40;
 const QColor FormColor = QColor::fromRgba(0xFCD7E8F8);
 constexpr int DiskNameRole = Qt::UserRole;
 constexpr int ImageRole = Qt::UserRole + 1;
-
-// The rename button's picture: a pencil writing on a line.
-const QByteArray RenameSvg = QByteArrayLiteral(
-    "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 48 48' width='48' height='48'>"
-    "<rect x='4' y='38' width='40' height='4' rx='2' fill='#4a6fa5'/>"
-    "<g transform='rotate(45 24 22)'>"
-    "<rect x='18' y='0' width='12' height='30' fill='#f2b632' stroke='#8a5a12' stroke-width='1.5'/>"
-    "<rect x='18' y='-6' width='12' height='7' rx='2' fill='#e8768f' stroke='#8a5a12' "
-    "stroke-width='1.5'/>"
-    "<rect x='18' y='0' width='12' height='3' fill='#b8b8b8' stroke='#8a5a12' "
-    "stroke-width='1'/>"
-    "<path d='M18 30 L24 42 L30 30 Z' fill='#f4dcb0' stroke='#8a5a12' stroke-width='1.5' "
-    "stroke-linejoin='round'/>"
-    "<path d='M22 38 L24 42 L26 38 Z' fill='#333'/>"
-    "</g></svg>");
-
-QPixmap RenamePicture(QSize Size, qreal Dpr) {
-    QPixmap pixmap(Size * Dpr);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(RenameSvg);
-    QPainter p(&pixmap);
-    renderer.render(&p);
-    p.end();
-    pixmap.setDevicePixelRatio(Dpr);
-    return pixmap;
-}
 
 QIcon TreeIcon(int Image, qreal Dpr) {
     QIcon icon;
@@ -117,9 +87,10 @@ private:
     TLoadSaveForm* Owner;
 };
 
-TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* FileOps)
-    : QDialog(Parent, DialogFormFlags), Messenger(Messenger),
-      FileOps(FileOps ? FileOps : &DiskFileOps()) {
+TLoadSaveForm::TLoadSaveForm(TMessenger& Messenger, TFileOps& FileOps, QWidget* Parent,
+                             const float& Scale)
+    : QDialog(Parent, DialogFormFlags), Messenger(Messenger), Folders(Messenger, FileOps),
+      Scale(Scale) {
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
 
     auto iconButton = [this](const QString& text, const QRectF& rect, TBitmapRect*& icon,
@@ -207,21 +178,11 @@ TLoadSaveForm::TLoadSaveForm(QWidget* Parent, TMessenger* Messenger, TFileOps* F
     UpdateButtons();
 }
 
-TMessenger& TLoadSaveForm::Msg() {
-    if (Messenger) return *Messenger;
-    if (!MessageForm) MessageForm = new TMessageForm(parentWidget());
-    return *MessageForm;
-}
-
-QString TLoadSaveForm::ExeDir() const {
-    return GameDir() + FolderSeparator;
-}
-
 void TLoadSaveForm::UpdateIcons() {
     const qreal dpr = devicePixelRatioF();
     rDelete->SetBitmap(Images::Menu().Bitmap(Images::miRemove, QSize(82, 82), dpr));
     rCreateFolder->SetBitmap(Images::TreeView().Bitmap(Images::tiFolder, QSize(54, 44), dpr));
-    rRename->SetBitmap(RenamePicture(QSize(82, 82), dpr));
+    rRename->SetBitmap(Images::DialogIcons().Bitmap(Images::diRename, QSize(82, 82), dpr));
     const bool save = IsSaveMode(OpenSaveType);
     rLoadSave->SetBitmap(
         Images::Menu().Bitmap(save ? Images::miSaveAs : Images::miLoad, QSize(96, 96), dpr));
@@ -229,7 +190,7 @@ void TLoadSaveForm::UpdateIcons() {
 
 void TLoadSaveForm::Prepare(TOpenSaveType OsType, const QString& Title, const QString& Info,
                             const QString& Help) {
-    CenterForm(this, Layout);
+    CenterForm(this, Layout, Scale);
     SetEditText(edTitle, Title);
     SetMemoText(edInfo, Info);
     SetMemoText(edHelp, Help);
@@ -473,7 +434,7 @@ void TLoadSaveForm::tvFilesChange() {
         NameTyped = false;
         BuildFileName(false);
         if (ItemImage(item) == Images::tiMapFile) {
-            if (ReadMaps(osOpenMap, TmpPack, FileName, Msg())) {
+            if (ReadMaps(osOpenMap, TmpPack, FileName, Messenger)) {
                 const TMap& map = TmpPack.Maps[0];
                 SetEditText(edTitle, map.Title);
                 SetMemoText(edInfo, map.Info);
@@ -486,7 +447,7 @@ void TLoadSaveForm::tvFilesChange() {
                 lMessage->setText(QStringLiteral("Tableau incorrect"));
             }
         } else {
-            if (ReadMaps(osViewPack, TmpPack, FileName, Msg())) {
+            if (ReadMaps(osViewPack, TmpPack, FileName, Messenger)) {
                 SetEditText(edTitle, TmpPack.Title);
                 SetMemoText(edInfo, TmpPack.Info);
                 lMessage->setText(PackSummary(TmpPack.MapNb));
@@ -533,17 +494,7 @@ void TLoadSaveForm::btCreateFolderClick() {
     if (!btCreateFolder->isEnabled()) return;
     // New folders always go straight into the game folder, whatever is selected.
     const QString name = edFileName->text();
-    const QString path = ExeDir() + name;
-    if (FileOps->FolderExists(path)) {
-        Msg().ShowMsg(QStringLiteral("Le dossier ") + name + QStringLiteral("\r\nexiste déjà"),
-                      mtError);
-        return;
-    }
-    if (!FileOps->CreateFolder(path)) {
-        Msg().ShowMsg(QStringLiteral("Impossible de créer le dossier\r\n") + name, mtError);
-        return;
-    }
-    SelectItem(AddItem(nullptr, name, name, Images::tiFolder));
+    if (Folders.CreateFolder(name)) SelectItem(AddItem(nullptr, name, name, Images::tiFolder));
 }
 
 void TLoadSaveForm::btRenameClick() {
@@ -553,21 +504,10 @@ void TLoadSaveForm::btRenameClick() {
     BuildFileName(false);
     const QString typed = edFileName->text();
     const bool isFile = item->parent() != nullptr;
-    const QString kind = isFile ? QStringLiteral("Le fichier ") : QStringLiteral("Le dossier ");
     const QString ext = !isFile                                 ? QString()
                         : ItemImage(item) == Images::tiPackFile ? PackExtension
                                                                 : MapExtension;
-    const QString folderPart = isFile ? item->parent()->text(0) + FolderSeparator : QString();
-    const QString newPath = ExeDir() + folderPart + typed + ext;
-    const bool taken = isFile ? FileOps->FileExists(newPath) : FileOps->EntryExists(newPath);
-    if (taken) {
-        Msg().ShowMsg(kind + typed + ext + QStringLiteral("\r\nexiste déjà"), mtError);
-        return;
-    }
-    if (!FileOps->Rename(ExeDir() + FileName, newPath)) {
-        Msg().ShowMsg(kind + FileName + QStringLiteral("\r\nne peut pas être renommé"), mtError);
-        return;
-    }
+    if (!Folders.Rename(FileName, isFile ? item->parent()->text(0) : QString(), typed, ext)) return;
     item->setText(0, typed);
     item->setData(0, DiskNameRole, typed + ext);
     PlaceSorted(item);
@@ -581,73 +521,25 @@ void TLoadSaveForm::btDeleteClick() {
     QTreeWidgetItem* item = Selected();
     if (!item) return;
     BuildFileName(false);
-    const QString full = ExeDir() + FileName;
 
     if (!item->parent() && item->childCount() > 0) {
-        // The folder's maps and packs go; the folder and whatever else it holds stay.
-        if (Msg().ShowMsg(QStringLiteral("🗑 Supprimer les tableaux et packs du dossier ") +
-                              FileName + QStringLiteral(" ?"),
-                          mtQuestion) != mrYes) {
-            tvFilesChange();
-            return;
-        }
-        while (item->childCount() > 0) {
-            QTreeWidgetItem* child = item->child(0);
-            const QString path = FileName + FolderSeparator + DiskName(child);
-            const QString childFull = ExeDir() + path;
-            if (FileOps->FileExists(childFull) && !FileOps->RemoveFile(childFull)) {
-                Msg().ShowMsg(QStringLiteral("Le fichier ") + path +
-                                  QStringLiteral("\r\nne peut pas être supprimé"),
-                              mtError);
-                return;
-            }
-            delete child;
-        }
-        tvFilesChange();
+        QStringList names;
+        for (int k = 0; k < item->childCount(); ++k) names << DiskName(item->child(k));
+        const TDeleteOutcome outcome =
+            Folders.DeleteFolderFiles(FileName, names, [item] { delete item->child(0); });
+        if (outcome != TDeleteOutcome::Failed) tvFilesChange();
         return;
     }
 
-    if (!item->parent()) {
-        if (FileOps->FolderExists(full)) {
-            if (!FileOps->FolderIsEmpty(full)) {
-                Msg().ShowMsg(
-                    QStringLiteral("Le dossier ") + FileName +
-                        QStringLiteral("\r\ncontient des fichiers et ne peut pas être supprimé"),
-                    mtError);
-                return;
-            }
-            if (Msg().ShowMsg(QStringLiteral("🗑 Supprimer le dossier vide ") + FileName +
-                                  QStringLiteral(" ?"),
-                              mtQuestion) != mrYes)
-                return;
-            if (!FileOps->RemoveEmptyFolder(full)) {
-                Msg().ShowMsg(QStringLiteral("Le dossier ") + FileName +
-                                  QStringLiteral("\r\nne peut pas être supprimé"),
-                              mtError);
-                return;
-            }
-        }
+    const TDeleteOutcome outcome =
+        item->parent() ? Folders.DeleteFile(FileName, ItemImage(item) == Images::tiMapFile)
+                       : Folders.DeleteEmptyFolder(FileName);
+    if (outcome == TDeleteOutcome::Deleted) {
         RemoveItem(item);
         tvFilesChange();
-        return;
-    }
-
-    const QString what =
-        ItemImage(item) == Images::tiMapFile ? QStringLiteral("tableau") : QStringLiteral("pack");
-    if (Msg().ShowMsg(QStringLiteral("🗑 Supprimer le ") + what + QStringLiteral("\r\n") +
-                          FileName + QStringLiteral(" ?"),
-                      mtQuestion) != mrYes) {
+    } else if (outcome == TDeleteOutcome::Declined && item->parent()) {
         tvFilesChange();
-        return;
     }
-    if (FileOps->FileExists(full) && !FileOps->RemoveFile(full)) {
-        Msg().ShowMsg(QStringLiteral("Le fichier ") + FileName +
-                          QStringLiteral(" ne peut pas être supprimé"),
-                      mtError);
-        return;
-    }
-    RemoveItem(item);
-    tvFilesChange();
 }
 
 // ----- fields -----
@@ -700,12 +592,7 @@ void TLoadSaveForm::done(int Result) {
 }
 
 void TLoadSaveForm::keyPressEvent(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Escape) {
-        if (!(Event->modifiers() & ~Qt::KeypadModifier)) reject();
-        Event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(Event);
+    if (!RejectOnEscape(this, Event)) QDialog::keyPressEvent(Event);
 }
 
 void TLoadSaveForm::resizeEvent(QResizeEvent* Event) {

@@ -1,10 +1,10 @@
 // Builds the about box, fills in its version text and closes it on any key or click but the link.
-#include "AboutUnit.h"
+#include "AboutDialog.h"
 
 #include "BitmapRect.h"
 #include "GameFolder.h"
 #include "ImageList.h"
-#include "MessageUnit.h"
+#include "Messages.h"
 #include "OpenUrl.h"
 #include "ScaledLayout.h"
 
@@ -17,8 +17,6 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <functional>
-
-TAboutForm* AboutForm = nullptr;
 
 const QString TAboutForm::WebPage = QStringLiteral("Virelune.html");
 
@@ -76,9 +74,9 @@ QString TAboutForm::VersionText() {
            QStringLiteral("Juin 2023");
 }
 
-TAboutForm::TAboutForm(QWidget* Parent, TMessenger* Messenger)
+TAboutForm::TAboutForm(TMessenger& Messenger, QWidget* Parent, const float& Scale)
     : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint), UrlOpener(&OpenUrl),
-      Messenger(Messenger) {
+      Messenger(Messenger), Scale(Scale) {
     setModal(true);
     resize(int(DesignWidth), int(DesignHeight));
 
@@ -124,6 +122,11 @@ TAboutForm::TAboutForm(QWidget* Parent, TMessenger* Messenger)
     Layout->Place(lLink, {12, 208, 252, 24}, 14);
 }
 
+void TAboutForm::ShowModal() {
+    CenterForm(this, Layout, Scale);
+    exec();
+}
+
 void TAboutForm::showEvent(QShowEvent* Event) {
     QDialog::showEvent(Event);
     if (!Event->spontaneous()) FormShow();
@@ -137,10 +140,8 @@ void TAboutForm::FormShow() {
 
 void TAboutForm::lLinkClick() {
     if (!QFileInfo(GamePath(WebPage)).isFile()) {
-        TMessenger* to = Messenger ? Messenger : MessageForm;
-        if (!to) to = MessageForm = new TMessageForm(parentWidget());
-        to->ShowMsg(QStringLiteral("Le fichier ") + WebPage + QStringLiteral(" n'existe pas"),
-                    mtError);
+        Messenger.ShowMsg(QStringLiteral("Le fichier ") + WebPage + QStringLiteral(" n'existe pas"),
+                          mtError);
         return;
     }
     if (UrlOpener) UrlOpener(WebPageUrl());

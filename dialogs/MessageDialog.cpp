@@ -1,5 +1,5 @@
 // Builds the message dialog and shows one message at a time, answering with the button pressed.
-#include "MessageUnit.h"
+#include "MessageDialog.h"
 
 #include "BitmapRect.h"
 #include "CenterForm.h"
@@ -11,15 +11,14 @@
 #include <QLabel>
 #include <QResizeEvent>
 
-TMessageForm* MessageForm = nullptr;
-
 namespace {
 constexpr double DesignWidth = 316;
 constexpr double DesignHeight = 136;
 const QColor FormColor = QColor::fromRgba(0xFCD7E8F8);
 } // namespace
 
-TMessageForm::TMessageForm(QWidget* Parent) : QDialog(Parent, DialogFormFlags) {
+TMessageForm::TMessageForm(QWidget* Parent, const float& Scale)
+    : QDialog(Parent, DialogFormFlags), Scale(Scale) {
     setWindowTitle(QStringLiteral("Virelune - Message"));
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     rImage = new TBitmapRect(Layout);
@@ -78,7 +77,7 @@ void TMessageForm::Prepare(const QString& Msg, TMsgType DlgType) {
     Layout->SetFontSize(lMessage, FontSize);
     // Lines joined by CR LF show as lines.
     lMessage->setText(QString(Msg).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    CenterForm(this, Layout);
+    CenterForm(this, Layout, Scale);
 }
 
 int TMessageForm::ShowMsg(const QString& Msg, TMsgType DlgType) {

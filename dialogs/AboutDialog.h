@@ -2,6 +2,8 @@
 // game's own guide page.
 #pragma once
 
+#include "CenterForm.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -14,8 +16,12 @@ class TScaledLayout;
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    // A missing guide is reported to Messenger (the game's message dialog when null).
-    explicit TAboutForm(QWidget* Parent = nullptr, TMessenger* Messenger = nullptr);
+    // A missing guide is reported to Messenger; the box is sized at Scale when it opens.
+    explicit TAboutForm(TMessenger& Messenger, QWidget* Parent = nullptr,
+                        const float& Scale = DesignScale);
+
+    // Sizes and centres the box, then shows it modally until a key or a click closes it.
+    void ShowModal();
 
     // The four lines beside the emblem: free game, version, this platform with the build's
     // word size ("Linux 64 bits"), date; joined with CR LF.
@@ -51,8 +57,6 @@ private:
     void FormShow();
     void LayoutClick();
     bool (*UrlOpener)(const QString&);
-    TMessenger* Messenger;
+    TMessenger& Messenger;
+    const float& Scale;
 };
-
-// The one about box, created at start.
-extern TAboutForm* AboutForm;

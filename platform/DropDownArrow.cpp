@@ -1,12 +1,13 @@
-// Draws the Marlett symbols as plain shapes, since no such font exists on the desktop.
-#include "Marlett.h"
+// Draws the drop-down arrow as a plain shape, since no Marlett font exists on the desktop.
+#include "DropDownArrow.h"
 
 #include <QFontInfo>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 
-void DrawMarlettDown(QPainter& Painter, const QRectF& Box, const QFont& Font, const QColor& Color) {
+void DrawDropDownArrow(QPainter& Painter, const QRectF& Box, const QFont& Font,
+                       const QColor& Color) {
     // Marlett's arrow is about half the em wide and a quarter of it high.
     const double em = QFontInfo(Font).pixelSize();
     const double halfWidth = std::max(2.0, std::min(em * 0.28, Box.width() * 0.3));

@@ -1,6 +1,7 @@
 // The message dialog: every notice, warning, error, verdict and yes/no question of the game.
 #pragma once
 
+#include "CenterForm.h"
 #include "Messages.h"
 
 #include <QDialog>
@@ -13,7 +14,8 @@ class TScaledLayout;
 class TMessageForm : public QDialog, public TMessenger {
     Q_OBJECT
 public:
-    explicit TMessageForm(QWidget* Parent = nullptr);
+    // Sized at Scale (read each time it opens) and centred over the active window or Parent.
+    explicit TMessageForm(QWidget* Parent = nullptr, const float& Scale = DesignScale);
 
     // Shows Msg modally with the icon, buttons and text size of DlgType; returns the answer:
     // mrOk, mrYes, mrNo, or mrCancel when closed with Escape or the close box.
@@ -44,7 +46,5 @@ protected:
 
 private:
     void FormKeyDown(QKeyEvent* Event);
+    const float& Scale;
 };
-
-// The one message dialog of the game, created at start.
-extern TMessageForm* MessageForm;

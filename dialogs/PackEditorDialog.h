@@ -1,7 +1,9 @@
 // The pack editor: assembles up to twenty maps from map files into a pack file.
 #pragma once
 
+#include "CenterForm.h"
 #include "Messages.h"
+#include "PackEditorSession.h"
 #include "Types.h"
 
 #include <QDialog>
@@ -23,12 +25,13 @@ class TScaledLayout;
 class TPackForm : public QDialog {
     Q_OBJECT
 public:
-    // Messages go to the message dialog and files are chosen in the load and save dialog,
-    // unless a messenger and a chooser of their own are given (tests do).
-    explicit TPackForm(QWidget* Parent = nullptr);
-    TPackForm(TMessenger* Messenger, TFileChooser* Chooser, QWidget* Parent = nullptr);
-    void SetMessenger(TMessenger* Messenger) { Msgr = Messenger; }
-    void SetFileChooser(TFileChooser* Chooser) { Files = Chooser; }
+    // Messages go to Messenger and files are chosen with Chooser; the editor is sized at Scale
+    // each time it opens.
+    TPackForm(TMessenger& Messenger, TFileChooser& Chooser, QWidget* Parent = nullptr,
+              const float& Scale = DesignScale);
+
+    // Sizes and centres the editor, then shows it modally until it closes.
+    void ShowModal();
 
     TScaledLayout* Layout;
     TRoundButton* btLoad;
@@ -67,9 +70,9 @@ public:
     bool SavePack();
 
     // What the editor holds, for the window's tests.
-    const TPack& EditedPack() const { return Pack; }
-    const QString& PackFileName() const { return FileName; }
-    bool IsChanged() const { return Changed; }
+    const TPack& EditedPack() const { return Editing.Pack(); }
+    const QString& PackFileName() const { return Editing.FileName(); }
+    bool IsChanged() const { return Editing.Changed; }
     // The selected line of the list, -1 for none.
     int SelectedLine() const;
     // Selects line Row (-1: none) as a click would.
@@ -104,8 +107,6 @@ protected:
 private:
     // Icons drawn when the editor is first shown.
     std::vector<std::pair<class TBitmapRect*, std::function<QPixmap(qreal)>>> PendingIcons;
-    TMessenger& Messenger();
-    TFileChooser* Chooser() const;
     void FormShow();
     void crPackInfoClick();
     void lbMapsChange();
@@ -117,15 +118,15 @@ private:
     void SetChanged(bool Value);
     void ShowMapStatus();
     void AddMapFromFile(bool Replace);
+    // Asks Question when the pack holds unsaved edits; true when they were saved or dropped.
+    bool MayDropChanges(const QString& Question);
     void SetCaption(const QString& Tail);
     void MoveSelectedMap(int Step);
     void MemoChanged(QPlainTextEdit* Memo, int Limit, QString TMap::*Field);
 
-    TMessenger* Msgr;
-    TFileChooser* Files;
-    QString FileName;
-    TPack Pack;
-    bool Changed = false;
+    TMessenger& Messenger;
+    TPackEditorSession Editing;
+    const float& Scale;
     bool Updating = false;
     int InfoLimit = 0; // 0: none yet; the limits are set when the editor is shown
     int HelpLimit = 0;
@@ -133,6 +134,3 @@ private:
     int PawnNbView = 0;
     TPawnArray PawnPosView{};
 };
-
-// The one pack editor, created at start.
-extern TPackForm* PackForm;

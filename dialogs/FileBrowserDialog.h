@@ -2,7 +2,10 @@
 // its folder, with a preview of the selected file and the management of folders and files.
 #pragma once
 
+#include "CenterForm.h"
 #include "FileChooser.h"
+#include "FileOps.h"
+#include "FolderCommands.h"
 #include "MapFile.h"
 #include "Types.h"
 
@@ -15,7 +18,6 @@ class QPlainTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TBitmapRect;
-class TFileOps;
 class TMessenger;
 class TRoundButton;
 class TScaledLayout;
@@ -23,10 +25,10 @@ class TScaledLayout;
 class TLoadSaveForm : public QDialog, public TFileChooser {
     Q_OBJECT
 public:
-    // Messages go to Messenger (the game's message dialog when null), file operations to
-    // FileOps (the disk when null).
-    explicit TLoadSaveForm(QWidget* Parent = nullptr, TMessenger* Messenger = nullptr,
-                           TFileOps* FileOps = nullptr);
+    // Messages go to Messenger, file operations to FileOps; the dialog is sized at Scale each
+    // time it opens.
+    explicit TLoadSaveForm(TMessenger& Messenger, TFileOps& FileOps = DiskFileOps(),
+                           QWidget* Parent = nullptr, const float& Scale = DesignScale);
 
     // Shows the dialog modally in mode OsType with the three texts; true when the player
     // confirmed a file. FileName then holds it ("folder/name.ext", relative to the game
@@ -87,15 +89,14 @@ protected:
 
 private:
     friend class TBoardViewBox;
-    TMessenger* Messenger;
-    TFileOps* FileOps;
+    TMessenger& Messenger;
+    TFolderCommands Folders;
+    const float& Scale;
     bool Updating = false;
     // The player has typed in the name field since the dialog last filled it from a file.
     bool NameTyped = false;
     TPack TmpPack;
 
-    TMessenger& Msg();
-    QString ExeDir() const;
     QTreeWidgetItem* Selected() const;
     // The name field names Item, a file: it shows the file's name (cut to the field's limit
     // when the file came in with a longer one) or the player typed exactly that name.
@@ -121,6 +122,3 @@ private:
     void edFileNameChangeTracking();
     void pbBoardViewPaint(QPainter& Canvas);
 };
-
-// The one load and save dialog of the game, created at start.
-extern TLoadSaveForm* LoadSaveForm;

@@ -1,0 +1,348 @@
+// Breadth-first search for the shortest solution, from the start and back from every solved
+// position at once, over positions reduced to what the rules look at.
+#include "Solver.h"
+
+#include "Play.h"
+#include "SolverBoard.h"
+
+#include <boost/unordered/unordered_flat_set.hpp>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// One bit per possible position, addressed by the position's dense index. The pages the search
+// never touches are never handed out by the system, since calloc maps them lazily.
+class TDenseSet {
+public:
+    TDenseSet(const TSolverBoard& Board, bool Wanted) : Geometry(&Board) {
+        if (!Wanted) return;
+        Words = std::size_t((Board.DenseSize() + 63) / 64);
+        Bits.reset(static_cast<std::uint64_t*>(std::calloc(Words, sizeof(std::uint64_t))));
+        if (!Bits) Words = 0;
+    }
+    bool Valid() const { return Bits != nullptr; }
+    bool Insert(std::uint64_t Key) {
+        const std::uint64_t i = Geometry->DenseIndex(Key);
+        std::uint64_t& w = Bits.get()[i >> 6];
+        const std::uint64_t bit = std::uint64_t(1) << (i & 63);
+        if (w & bit) return false;
+        w |= bit;
+        ++Count;
+        return true;
+    }
+    bool Contains(std::uint64_t Key) const {
+        const std::uint64_t i = Geometry->DenseIndex(Key);
+        return (Bits.get()[i >> 6] >> (i & 63)) & 1;
+    }
+    // The next insertion never needs more memory.
+    bool CanInsert(std::size_t /*Budget*/) const { return true; }
+    std::size_t Bytes() const { return Words * sizeof(std::uint64_t); }
+    std::uint64_t Size() const { return Count; }
+
+private:
+    struct TFree {
+        void operator()(std::uint64_t* p) const { std::free(p); }
+    };
+    const TSolverBoard* Geometry;
+    std::unique_ptr<std::uint64_t, TFree> Bits;
+    std::size_t Words = 0;
+    std::uint64_t Count = 0;
+};
+
+// The positions by their packed keys, for state spaces too large for one bit each.
+class THashSet {
+public:
+    THashSet(const TSolverBoard&, bool) {}
+    bool Valid() const { return true; }
+    bool Insert(std::uint64_t Key) { return Set.insert(Key).second; }
+    bool Contains(std::uint64_t Key) const { return Set.contains(Key); }
+    // A full table is rebuilt twice as large while the old one is still held.
+    bool CanInsert(std::size_t Budget) const {
+        if (Set.size() < Set.max_load()) return true;
+        const std::size_t grown = Set.bucket_count() == 0 ? 1024 : 2 * Bytes();
+        return grown <= Budget;
+    }
+    std::size_t Bytes() const { return Set.bucket_count() * (sizeof(std::uint64_t) + 1); }
+    std::uint64_t Size() const { return Set.size(); }
+
+private:
+    boost::unordered_flat_set<std::uint64_t> Set;
+};
+
+// How often the search looks at the cancel flag and at its memory: a few thousand positions
+// take well under a millisecond.
+constexpr int CheckEvery = 1024;
+
+template <class TSet> class TSearch {
+public:
+    TSearch(const TSolverBoard& Board, const TSolveOptions& Options, const std::atomic_bool* Cancel)
+        : B(Board), Opt(Options),
+          CancelFlag(Cancel), Seen{TSet(Board, true), TSet(Board, Options.Bidirectional)} {}
+
+    bool Valid() const { return Seen[0].Valid() && (!Opt.Bidirectional || Seen[1].Valid()); }
+
+    // Runs the search; on success Path holds the positions from the start to a solved one.
+    TSolveResult Run(std::uint64_t Start, std::vector<std::uint64_t>& Path) {
+        TSolveResult r;
+        r.Status = ssStopped;
+        if (!Begin(Start)) return Finish(r);
+        for (;;) {
+            const int side = !Opt.Bidirectional                                   ? 0
+                             : Layers[0].back().size() <= Layers[1].back().size() ? 0
+                                                                                  : 1;
+            if (Layers[side].back().empty()) {
+                r.Status = ssNoSolution;
+                return Finish(r);
+            }
+            std::vector<std::uint64_t> next;
+            bool met = false;
+            std::uint64_t metA = 0, metB = 0; // a move from metA leads to metB
+            const std::vector<std::uint64_t>& frontier = Layers[side].back();
+            for (std::size_t i = 0; i < frontier.size() && !met && Stop == srNone; ++i) {
+                if (!Tick()) break;
+                const std::uint64_t key = frontier[i];
+                if (side == 0) {
+                    B.ForEachSuccessor(key, [&](std::uint64_t n, int, int) {
+                        if (met || Stop != srNone) return;
+                        if (Opt.Bidirectional ? Seen[1].Contains(n) : B.IsSolvedKey(n)) {
+                            met = true;
+                            metA = key;
+                            metB = n;
+                            return;
+                        }
+                        Add(0, n, next);
+                    });
+                } else {
+                    B.ForEachPredecessor(key, [&](std::uint64_t p) {
+                        if (met || Stop != srNone) return;
+                        if (Seen[0].Contains(p)) {
+                            met = true;
+                            metA = p;
+                            metB = key;
+                            return;
+                        }
+                        Add(1, p, next);
+                    });
+                }
+            }
+            if (met) {
+                Rebuild(metA, metB, Path);
+                r.Status = ssSolved;
+                r.Moves = int(Path.size()) - 1;
+                return Finish(r);
+            }
+            if (Stop != srNone) return Finish(r);
+            LayerBytes += Pending;
+            Pending = 0;
+            Layers[side].push_back(std::move(next));
+        }
+    }
+
+private:
+    const TSolverBoard& B;
+    const TSolveOptions& Opt;
+    const std::atomic_bool* CancelFlag;
+    TSet Seen[2]; // from the start; back from the solved positions
+    std::vector<std::vector<std::uint64_t>> Layers[2];
+    std::size_t LayerBytes = 0; // finished layers
+    std::size_t Pending = 0;    // the layer being built
+    std::size_t Peak = 0;
+    TStopReason Stop = srNone;
+    int Countdown = CheckEvery;
+
+    std::size_t Used() const { return Seen[0].Bytes() + Seen[1].Bytes() + LayerBytes + Pending; }
+
+    void Note() { Peak = std::max(Peak, Used()); }
+
+    bool Tick() {
+        if (--Countdown > 0) return true;
+        Countdown = CheckEvery;
+        if (CancelFlag && CancelFlag->load(std::memory_order_relaxed)) Stop = srCancelled;
+        return Stop == srNone;
+    }
+
+    std::size_t Budget() const {
+        const std::size_t used = Used();
+        return used >= Opt.MemoryLimit ? 0 : Opt.MemoryLimit - used;
+    }
+
+    void Add(int Side, std::uint64_t Key, std::vector<std::uint64_t>& Next) {
+        if (!Seen[Side].CanInsert(Budget())) {
+            Stop = srMemory;
+            return;
+        }
+        if (!Seen[Side].Insert(Key)) return;
+        if (Next.size() == Next.capacity()) {
+            const std::size_t grown = std::max<std::size_t>(64, 2 * Next.capacity());
+            // The old block is still held while its contents move to the new one.
+            if (grown * sizeof(std::uint64_t) > Budget()) {
+                Stop = srMemory;
+                return;
+            }
+            Next.reserve(grown);
+            Pending = Next.capacity() * sizeof(std::uint64_t);
+        }
+        Next.push_back(Key);
+        Note();
+    }
+
+    bool Begin(std::uint64_t Start) {
+        std::vector<std::uint64_t> first;
+        Add(0, Start, first);
+        LayerBytes += Pending;
+        Pending = 0;
+        Layers[0].push_back(std::move(first));
+        if (Opt.Bidirectional) {
+            std::vector<std::uint64_t> solved;
+            B.ForEachSolvedKey([&](std::uint64_t k) {
+                if (Stop == srNone) Add(1, k, solved);
+            });
+            LayerBytes += Pending;
+            Pending = 0;
+            Layers[1].push_back(std::move(solved));
+        }
+        if (Used() > Opt.MemoryLimit) Stop = srMemory;
+        return Stop == srNone;
+    }
+
+    TSolveResult& Finish(TSolveResult& r) {
+        r.Stop = r.Status == ssStopped ? (Stop == srNone ? srMemory : Stop) : srNone;
+        r.States = Seen[0].Size() + Seen[1].Size();
+        r.PeakBytes = Peak;
+        return r;
+    }
+
+    static bool InLayer(const std::vector<std::uint64_t>& Layer, std::uint64_t Key) {
+        return std::binary_search(Layer.begin(), Layer.end(), Key);
+    }
+
+    // Walks from the meeting move back to the start and on to a solved position, one layer at
+    // a time: every position of layer d has a neighbour in layer d - 1.
+    void Rebuild(std::uint64_t A, std::uint64_t Bk, std::vector<std::uint64_t>& Path) {
+        for (auto& side : Layers)
+            for (auto& layer : side) std::sort(layer.begin(), layer.end());
+        std::vector<std::uint64_t> head{A};
+        std::uint64_t x = A;
+        for (std::size_t d = Layers[0].size() - 1; d > 0; --d) {
+            std::uint64_t found = x;
+            B.ForEachPredecessor(x, [&](std::uint64_t p) {
+                if (found == x && InLayer(Layers[0][d - 1], p)) found = p;
+            });
+            x = found;
+            head.push_back(x);
+        }
+        Path.assign(head.rbegin(), head.rend());
+        Path.push_back(Bk);
+        x = Bk;
+        if (!Opt.Bidirectional) return;
+        for (std::size_t d = Layers[1].size() - 1; d > 0; --d) {
+            std::uint64_t found = x;
+            B.ForEachSuccessor(x, [&](std::uint64_t n, int, int) {
+                if (found == x && InLayer(Layers[1][d - 1], n)) found = n;
+            });
+            x = found;
+            Path.push_back(x);
+        }
+    }
+};
+
+// Turns the positions of Path into the moves between them, played on the game's own rules to
+// number the pawns; false if the rules disagree with the search.
+bool WriteSolution(const TSolverBoard& B, const TMap& Map, const std::vector<std::uint64_t>& Path,
+                   QString& Solution) {
+    TPlay play;
+    play.CurMap = Map;
+    play.ResetPlay(true);
+    TMoveOutcome last = moEnded;
+    for (std::size_t i = 0; i + 1 < Path.size(); ++i) {
+        int cell = -1, dir = -1;
+        B.ForEachSuccessor(Path[i], [&](std::uint64_t n, int from, int d) {
+            if (cell < 0 && n == Path[i + 1]) {
+                cell = from;
+                dir = d;
+            }
+        });
+        if (cell < 0) return false;
+        const int pawn = play.PawnAt(cell % BoardCols, cell / BoardCols);
+        last = play.PlayMove(pawn, Directions.at(dir));
+        if (last == moBlocked) return false;
+    }
+    Solution = play.SolutionStack;
+    return last == moSolved;
+}
+
+template <class TSet>
+TSolveResult RunSearch(const TSolverBoard& B, const TMap& Map, const TSolveOptions& Options,
+                       const std::atomic_bool* Cancel, bool& Valid) {
+    TSearch<TSet> search(B, Options, Cancel);
+    Valid = search.Valid();
+    if (!Valid) return {};
+    std::vector<std::uint64_t> path;
+    TSolveResult r = search.Run(B.StartKey(), path);
+    if (r.Status == ssSolved && !WriteSolution(B, Map, path, r.Solution)) {
+        // Never happens while the search and the game agree on the rules; say nothing rather
+        // than something false.
+        r.Status = ssStopped;
+        r.Stop = srCancelled;
+        r.Moves = -1;
+    }
+    return r;
+}
+
+} // namespace
+
+bool UnplayableAsDrawn(const TMap& Map) {
+    if (Map.PawnNb < 1 || Map.PawnNb > MaxPawns) return true;
+    if (CountCells(Map, ctGoal) < Map.PawnNb) return true;
+    for (int i = 0; i < Map.PawnNb; ++i) {
+        const TSmallPoint p = Map.PawnPos[i];
+        if (!OnBoard(p.x, p.y) || Map.Cell(p.x, p.y) == ctWall) return true;
+        for (int j = 0; j < i; ++j)
+            if (Map.PawnPos[j] == p) return true;
+    }
+    return false;
+}
+
+TSolveResult Solve(const TMap& Map, const TSolveOptions& Options, const std::atomic_bool* Cancel) {
+    TSolveResult r;
+    if (UnplayableAsDrawn(Map)) {
+        r.Unplayable = true;
+        return r;
+    }
+    TPlay play;
+    play.CurMap = Map;
+    if (play.IsSolved()) {
+        r.Status = ssSolved;
+        r.Moves = 0;
+        return r;
+    }
+    const TSolverBoard board(Map);
+    if (!board.Representable()) {
+        r.Status = ssStopped;
+        r.Stop = srMemory;
+        return r;
+    }
+    TSolveOptions options = Options;
+    // Every solved position starts the search backwards; when there are too many of them the
+    // search goes forwards only.
+    if (board.SolvedKeyCount() > (std::uint64_t(1) << 20)) options.Bidirectional = false;
+
+    const std::uint64_t dense = board.DenseSize();
+    const int sides = options.Bidirectional ? 2 : 1;
+    bool valid = false;
+    if (dense > 0 && dense / 8 * sides <= options.MemoryLimit / 2) {
+        r = RunSearch<TDenseSet>(board, Map, options, Cancel, valid);
+        if (valid) return r;
+    }
+    r = RunSearch<THashSet>(board, Map, options, Cancel, valid);
+    return r;
+}
+
+TSolveResult Solve(const TPlay& Play, const TSolveOptions& Options,
+                   const std::atomic_bool* Cancel) {
+    return Solve(Play.CurMap, Options, Cancel);
+}

@@ -25,8 +25,8 @@ public:
         if (!Bits) Words = 0;
     }
     bool Valid() const { return Bits != nullptr; }
-    bool Insert(std::uint64_t Key) {
-        const std::uint64_t i = Geometry->DenseIndex(Key);
+    std::uint64_t Slot(std::uint64_t Key) const { return Geometry->DenseIndex(Key); }
+    bool Insert(std::uint64_t i) {
         std::uint64_t& w = Bits.get()[i >> 6];
         const std::uint64_t bit = std::uint64_t(1) << (i & 63);
         if (w & bit) return false;
@@ -34,10 +34,7 @@ public:
         ++Count;
         return true;
     }
-    bool Contains(std::uint64_t Key) const {
-        const std::uint64_t i = Geometry->DenseIndex(Key);
-        return (Bits.get()[i >> 6] >> (i & 63)) & 1;
-    }
+    bool Contains(std::uint64_t i) const { return (Bits.get()[i >> 6] >> (i & 63)) & 1; }
     // The next insertion never needs more memory.
     bool CanInsert(std::size_t /*Budget*/) const { return true; }
     std::size_t Bytes() const { return Words * sizeof(std::uint64_t); }
@@ -58,6 +55,7 @@ class THashSet {
 public:
     THashSet(const TSolverBoard&, bool) {}
     bool Valid() const { return true; }
+    std::uint64_t Slot(std::uint64_t Key) const { return Key; }
     bool Insert(std::uint64_t Key) { return Set.insert(Key).second; }
     bool Contains(std::uint64_t Key) const { return Set.contains(Key); }
     // A full table is rebuilt twice as large while the old one is still held.
@@ -108,24 +106,26 @@ public:
                 if (side == 0) {
                     B.ForEachSuccessor(key, [&](std::uint64_t n, int, int) {
                         if (met || Stop != srNone) return;
-                        if (Opt.Bidirectional ? Seen[1].Contains(n) : B.IsSolvedKey(n)) {
+                        const std::uint64_t slot = Seen[0].Slot(n);
+                        if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(n)) {
                             met = true;
                             metA = key;
                             metB = n;
                             return;
                         }
-                        Add(0, n, next);
+                        Add(0, n, slot, next);
                     });
                 } else {
                     B.ForEachPredecessor(key, [&](std::uint64_t p) {
                         if (met || Stop != srNone) return;
-                        if (Seen[0].Contains(p)) {
+                        const std::uint64_t slot = Seen[0].Slot(p);
+                        if (Seen[0].Contains(slot)) {
                             met = true;
                             metA = p;
                             metB = key;
                             return;
                         }
-                        Add(1, p, next);
+                        Add(1, p, slot, next);
                     });
                 }
             }
@@ -170,12 +170,13 @@ private:
         return used >= Opt.MemoryLimit ? 0 : Opt.MemoryLimit - used;
     }
 
-    void Add(int Side, std::uint64_t Key, std::vector<std::uint64_t>& Next) {
+    // Slot: where Key lives in either set.
+    void Add(int Side, std::uint64_t Key, std::uint64_t Slot, std::vector<std::uint64_t>& Next) {
         if (!Seen[Side].CanInsert(Budget())) {
             Stop = srMemory;
             return;
         }
-        if (!Seen[Side].Insert(Key)) return;
+        if (!Seen[Side].Insert(Slot)) return;
         if (Next.size() == Next.capacity()) {
             const std::size_t grown = std::max<std::size_t>(64, 2 * Next.capacity());
             // The old block is still held while its contents move to the new one.
@@ -192,14 +193,14 @@ private:
 
     bool Begin(std::uint64_t Start) {
         std::vector<std::uint64_t> first;
-        Add(0, Start, first);
+        Add(0, Start, Seen[0].Slot(Start), first);
         LayerBytes += Pending;
         Pending = 0;
         Layers[0].push_back(std::move(first));
         if (Opt.Bidirectional) {
             std::vector<std::uint64_t> solved;
             B.ForEachSolvedKey([&](std::uint64_t k) {
-                if (Stop == srNone) Add(1, k, solved);
+                if (Stop == srNone) Add(1, k, Seen[1].Slot(k), solved);
             });
             LayerBytes += Pending;
             Pending = 0;

@@ -60,6 +60,11 @@ TSolverBoard::TSolverBoard(const TMap& Map) {
                        : Binom[std::size_t(n - 1)][std::size_t(k - 1)] +
                              Binom[std::size_t(n - 1)][std::size_t(k)];
     }
+    for (int i = 0; i < MaxPawns; ++i)
+        for (int c = 0; c < BoardCells; ++c)
+            if (FreeOf[std::size_t(c)] >= 0)
+                RankPart[std::size_t(i)][std::size_t(c)] =
+                    Binom[std::size_t(FreeOf[std::size_t(c)])][std::size_t(i + 1)];
     const std::uint64_t sets = Binom[std::size_t(FreeNb)][std::size_t(PawnNb)];
     DenseSize_ = DoorNb >= 40 || sets > (~std::uint64_t(0) >> DoorNb) ? 0 : sets << DoorNb;
 
@@ -110,7 +115,7 @@ std::uint64_t TSolverBoard::DenseIndex(std::uint64_t Key) const {
     std::uint64_t rank = 0;
     for (int i = 0; i < PawnNb; ++i) {
         const int cell = int(rest & ((1u << CellBits) - 1));
-        rank += Binom[std::size_t(FreeOf[std::size_t(cell)])][std::size_t(i + 1)];
+        rank += RankPart[std::size_t(i)][std::size_t(cell)];
         rest >>= CellBits;
     }
     return (rank << DoorNb) | (Key & AllDoors);

@@ -78,6 +78,8 @@ private:
     std::array<std::array<std::uint8_t, 4>, BoardCells> RayLen{};
     std::vector<std::uint8_t> Rays;
     std::array<std::array<std::uint64_t, MaxPawns + 1>, BoardCells + 1> Binom{};
+    // What the cell adds to a position's dense index when it is the i-th occupied cell.
+    std::array<std::array<std::uint64_t, BoardCells>, MaxPawns> RankPart{};
 
     std::uint64_t Pack(const int* Cells, std::uint32_t Doors) const;
     // Doors flip together: raised ones drop, lowered ones rise unless a pawn holds them down.
@@ -92,6 +94,23 @@ private:
     bool Move(const TCells& Others, std::uint32_t Held, int From, int Dir, std::uint32_t Doors,
               int& End, std::uint32_t& DoorsAfter) const;
     static int Turn(TCellType Kind, int Dir);
+    // Whether a pawn sliding onto Cell towards Dir may stop there because of the next cell;
+    // Doors are the doors it slid through, unless DoorsUnknown (it ended on a button, which
+    // flipped them).
+    bool BlockedBeyond(int Cell, int Dir, std::uint32_t Doors, const TCells& Others,
+                       bool DoorsUnknown) const {
+        if (RayLen[std::size_t(Cell)][std::size_t(Dir)] == 0) return true;
+        const int next = Rays[RayFrom[std::size_t(Cell)][std::size_t(Dir)]];
+        if (Others.Has(next)) return true;
+        switch (Kind[std::size_t(next)]) {
+        case ctDoorDown:
+            return DoorsUnknown || ((Doors >> DoorOf[std::size_t(next)]) & 1);
+        case ctWall:
+            return true;
+        default:
+            return false;
+        }
+    }
     // The position with the pawn at Old moved to New.
     std::uint64_t Replace(const int* Cells, int Old, int New, std::uint32_t Doors) const;
 };
@@ -169,7 +188,11 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                 if (sub == 0) break;
             }
         };
+        const TCellType endKind = Kind[std::size_t(end)];
+        const bool passable = endKind != ctStop && endKind != ctTurnA && endKind != ctTurnB;
         for (int lastDir = 0; lastDir < 4; ++lastDir) {
+            // A pawn that could slide on past End did not stop there.
+            if (passable && !BlockedBeyond(end, lastDir, doors, others, arrivalFlip)) continue;
             // Walk back along the last stretch; a turn cell met may be where it began, after
             // an earlier stretch that entered the turn (each turn at most once per move).
             TCells turnsUsed;

@@ -335,7 +335,14 @@ TSolveResult Solve(const TMap& Map, const TSolveOptions& Options, const std::ato
     const std::uint64_t dense = board.DenseSize();
     const int sides = options.Bidirectional ? 2 : 1;
     bool valid = false;
-    if (dense > 0 && dense / 8 * sides <= options.MemoryLimit / 2) {
+    const bool denseFits = dense > 0 && dense / 8 * sides <= options.MemoryLimit / 2;
+    if (options.Store == TSolveOptions::stDense && dense / 8 * sides > options.MemoryLimit) {
+        r.Status = ssStopped;
+        r.Stop = srMemory;
+        return r;
+    }
+    if (dense > 0 && (options.Store == TSolveOptions::stDense ||
+                      (options.Store == TSolveOptions::stAuto && denseFits))) {
         r = RunSearch<TDenseSet>(board, Map, options, Cancel, valid);
         if (valid) return r;
     }

@@ -19,6 +19,9 @@ struct TSolveOptions {
     // Search from both ends at once (the fast way); false searches from the start only, which
     // the tests use to check the two agree.
     bool Bidirectional = true;
+    // How visited positions are kept: one bit per possible position when that fits in half the
+    // limit, else a hash set of the positions met. The tests force each.
+    enum TStore { stAuto, stDense, stHash } Store = stAuto;
 };
 
 enum TSolveStatus {

@@ -94,6 +94,10 @@ private:
     bool Move(const TCells& Others, std::uint32_t Held, int From, int Dir, std::uint32_t Doors,
               int& End, std::uint32_t& DoorsAfter) const;
     static int Turn(TCellType Kind, int Dir);
+    bool IsRaised(int Cell, std::uint32_t Doors) const {
+        const int d = DoorOf[std::size_t(Cell)];
+        return d >= 0 && ((Doors >> d) & 1);
+    }
     // Whether a pawn sliding onto Cell towards Dir may stop there because of the next cell;
     // Doors are the doors it slid through, unless DoorsUnknown (it ended on a button, which
     // flipped them).
@@ -197,6 +201,10 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
             // an earlier stretch that entered the turn (each turn at most once per move).
             TCells turnsUsed;
             int at = end, dir = lastDir;
+            // One stretch, no flip, ending where it cannot go on: the walk back itself says
+            // which starts work, as long as no raised door lies between.
+            bool direct = endKind != ctButton && endKind != ctTurnA && endKind != ctTurnB;
+            bool raisedBetween = IsRaised(end, doors);
             for (;;) {
                 const int back = (dir + 2) & 3;
                 const std::uint8_t* ray = &Rays[RayFrom[std::size_t(at)][std::size_t(back)]];
@@ -205,7 +213,12 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                 for (int k = 0; k < len; ++k) {
                     const int c = ray[k];
                     if (others.Has(c)) break;
-                    tryStart(c, dir);
+                    if (direct && (PawnNb == 1 || Kind[std::size_t(c)] != ctButton)) {
+                        if (!raisedBetween) Visit(Replace(cells, end, c, doors));
+                    } else {
+                        tryStart(c, dir);
+                    }
+                    raisedBetween = raisedBetween || IsRaised(c, doors);
                     const TCellType kind = Kind[std::size_t(c)];
                     if (kind == ctStop) break;
                     if (kind == ctTurnA || kind == ctTurnB) {
@@ -214,6 +227,7 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                     }
                 }
                 if (turnAt < 0) break;
+                direct = false;
                 turnsUsed.Set(turnAt);
                 dir = Turn(Kind[std::size_t(turnAt)], dir);
                 at = turnAt;

@@ -86,6 +86,7 @@ private slots:
     void solvesFromTheGameInProgress();
     void bothStoresAndBothWaysAgree();
     void movesMatchTheGame();
+    void movesBackMirrorMoves();
     void cancelledBeforeStart();
     void cancelledFromAnotherThread();
     void memoryLimitStops_data();
@@ -270,6 +271,38 @@ void TestSolver::movesMatchTheGame() {
         }
     }
     qInfo("%ld moves compared on %zu maps", compared, maps.size());
+}
+
+void TestSolver::movesBackMirrorMoves() {
+    // The search backwards must find every position that one move turns into the one at hand,
+    // and nothing else.
+    std::mt19937 rng(5);
+    long checked = 0;
+    for (int m = 0; m < 300; ++m) {
+        const TMap map = RandomMap(rng);
+        if (UnplayableAsDrawn(map)) continue;
+        const TSolverBoard board(map);
+        TPlay walk = Started(map);
+        for (int step = 0; step < 20; ++step) {
+            const std::uint64_t here = KeyOfPlay(board, walk);
+            board.ForEachSuccessor(here, [&](std::uint64_t next, int, int) {
+                bool found = false;
+                board.ForEachPredecessor(next, [&](std::uint64_t back) {
+                    found = found || back == here;
+                    bool leads = false;
+                    board.ForEachSuccessor(back, [&](std::uint64_t again, int, int) {
+                        leads = leads || again == next;
+                    });
+                    QVERIFY(leads);
+                });
+                QVERIFY(found);
+                ++checked;
+            });
+            const int pawn = 1 + int(rng() % unsigned(walk.CurMap.PawnNb));
+            walk.PlayMove(pawn, Directions[int(rng() % 4)]);
+        }
+    }
+    qInfo("%ld moves found again backwards", checked);
 }
 
 void TestSolver::cancelledBeforeStart() {

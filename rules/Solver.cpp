@@ -8,20 +8,74 @@
 #include <boost/unordered/unordered_flat_set.hpp>
 
 #include <algorithm>
+#include <new>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 namespace {
 
+// Large blocks come straight from the system, asking for huge pages where it has them: the
+// search touches its memory once and widely, and with small pages it spends much of its time
+// on page faults. Small blocks go through the usual allocator.
+constexpr std::size_t LargeBlock = std::size_t(1) << 21;
+
+void* AllocatePages(std::size_t Bytes) {
+#ifdef __linux__
+    void* p = mmap(nullptr, Bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) return nullptr;
+    madvise(p, Bytes, MADV_HUGEPAGE);
+    return p;
+#else
+    return std::calloc(Bytes, 1);
+#endif
+}
+
+void FreePages(void* p, std::size_t Bytes) {
+#ifdef __linux__
+    if (p) munmap(p, Bytes);
+#else
+    (void)Bytes;
+    std::free(p);
+#endif
+}
+
+template <class T> struct TPageAllocator {
+    using value_type = T;
+    TPageAllocator() = default;
+    template <class U> TPageAllocator(const TPageAllocator<U>&) {}
+    T* allocate(std::size_t n) {
+        const std::size_t bytes = n * sizeof(T);
+        if (bytes < LargeBlock) return std::allocator<T>().allocate(n);
+        void* p = AllocatePages(bytes);
+        if (!p) throw std::bad_alloc();
+        return static_cast<T*>(p);
+    }
+    void deallocate(T* p, std::size_t n) {
+        const std::size_t bytes = n * sizeof(T);
+        if (bytes < LargeBlock)
+            std::allocator<T>().deallocate(p, n);
+        else
+            FreePages(p, bytes);
+    }
+    template <class U> bool operator==(const TPageAllocator<U>&) const { return true; }
+};
+
+// The positions of one layer of the search, by key.
+using TLayer = std::vector<std::uint64_t, TPageAllocator<std::uint64_t>>;
+
 // One bit per possible position, addressed by the position's dense index. The pages the search
-// never touches are never handed out by the system, since calloc maps them lazily.
+// never touches are never handed out by the system.
 class TDenseSet {
 public:
     TDenseSet(const TSolverBoard& Board, bool Wanted) : Geometry(&Board) {
         if (!Wanted) return;
         Words = std::size_t((Board.DenseSize() + 63) / 64);
-        Bits.reset(static_cast<std::uint64_t*>(std::calloc(Words, sizeof(std::uint64_t))));
+        Bits.reset(static_cast<std::uint64_t*>(AllocatePages(Words * sizeof(std::uint64_t))));
+        Bits.get_deleter().Bytes = Words * sizeof(std::uint64_t);
         if (!Bits) Words = 0;
     }
     bool Valid() const { return Bits != nullptr; }
@@ -42,10 +96,11 @@ public:
 
 private:
     struct TFree {
-        void operator()(std::uint64_t* p) const { std::free(p); }
+        std::size_t Bytes = 0;
+        void operator()(std::uint64_t* p) const { FreePages(p, Bytes); }
     };
     const TSolverBoard* Geometry;
-    std::unique_ptr<std::uint64_t, TFree> Bits;
+    std::unique_ptr<std::uint64_t, TFree> Bits{nullptr, TFree{}};
     std::size_t Words = 0;
     std::uint64_t Count = 0;
 };
@@ -96,10 +151,10 @@ public:
                 r.Status = ssNoSolution;
                 return Finish(r);
             }
-            std::vector<std::uint64_t> next;
+            TLayer next;
             bool met = false;
             std::uint64_t metA = 0, metB = 0; // a move from metA leads to metB
-            const std::vector<std::uint64_t>& frontier = Layers[side].back();
+            const TLayer& frontier = Layers[side].back();
             for (std::size_t i = 0; i < frontier.size() && !met && Stop == srNone; ++i) {
                 if (!Tick()) break;
                 const std::uint64_t key = frontier[i];
@@ -147,7 +202,7 @@ private:
     const TSolveOptions& Opt;
     const std::atomic_bool* CancelFlag;
     TSet Seen[2]; // from the start; back from the solved positions
-    std::vector<std::vector<std::uint64_t>> Layers[2];
+    std::vector<TLayer> Layers[2];
     std::size_t LayerBytes = 0; // finished layers
     std::size_t Pending = 0;    // the layer being built
     std::size_t Peak = 0;
@@ -171,7 +226,7 @@ private:
     }
 
     // Slot: where Key lives in either set.
-    void Add(int Side, std::uint64_t Key, std::uint64_t Slot, std::vector<std::uint64_t>& Next) {
+    void Add(int Side, std::uint64_t Key, std::uint64_t Slot, TLayer& Next) {
         if (!Seen[Side].CanInsert(Budget())) {
             Stop = srMemory;
             return;
@@ -192,13 +247,13 @@ private:
     }
 
     bool Begin(std::uint64_t Start) {
-        std::vector<std::uint64_t> first;
+        TLayer first;
         Add(0, Start, Seen[0].Slot(Start), first);
         LayerBytes += Pending;
         Pending = 0;
         Layers[0].push_back(std::move(first));
         if (Opt.Bidirectional) {
-            std::vector<std::uint64_t> solved;
+            TLayer solved;
             B.ForEachSolvedKey([&](std::uint64_t k) {
                 if (Stop == srNone) Add(1, k, Seen[1].Slot(k), solved);
             });
@@ -217,23 +272,25 @@ private:
         return r;
     }
 
-    static bool InLayer(const std::vector<std::uint64_t>& Layer, std::uint64_t Key) {
-        return std::binary_search(Layer.begin(), Layer.end(), Key);
+    // The first of Candidates found in Layer, or Fallback. A scan of the layer against the few
+    // candidates costs less than sorting every layer.
+    static std::uint64_t FindIn(const TLayer& Layer, std::vector<std::uint64_t>& Candidates,
+                                std::uint64_t Fallback) {
+        std::sort(Candidates.begin(), Candidates.end());
+        for (std::uint64_t k : Layer)
+            if (std::binary_search(Candidates.begin(), Candidates.end(), k)) return k;
+        return Fallback;
     }
 
     // Walks from the meeting move back to the start and on to a solved position, one layer at
     // a time: every position of layer d has a neighbour in layer d - 1.
     void Rebuild(std::uint64_t A, std::uint64_t Bk, std::vector<std::uint64_t>& Path) {
-        for (auto& side : Layers)
-            for (auto& layer : side) std::sort(layer.begin(), layer.end());
-        std::vector<std::uint64_t> head{A};
+        std::vector<std::uint64_t> head{A}, candidates;
         std::uint64_t x = A;
         for (std::size_t d = Layers[0].size() - 1; d > 0; --d) {
-            std::uint64_t found = x;
-            B.ForEachPredecessor(x, [&](std::uint64_t p) {
-                if (found == x && InLayer(Layers[0][d - 1], p)) found = p;
-            });
-            x = found;
+            candidates.clear();
+            B.ForEachPredecessor(x, [&](std::uint64_t p) { candidates.push_back(p); });
+            x = FindIn(Layers[0][d - 1], candidates, x);
             head.push_back(x);
         }
         Path.assign(head.rbegin(), head.rend());
@@ -241,11 +298,9 @@ private:
         x = Bk;
         if (!Opt.Bidirectional) return;
         for (std::size_t d = Layers[1].size() - 1; d > 0; --d) {
-            std::uint64_t found = x;
-            B.ForEachSuccessor(x, [&](std::uint64_t n, int, int) {
-                if (found == x && InLayer(Layers[1][d - 1], n)) found = n;
-            });
-            x = found;
+            candidates.clear();
+            B.ForEachSuccessor(x, [&](std::uint64_t n, int, int) { candidates.push_back(n); });
+            x = FindIn(Layers[1][d - 1], candidates, x);
             Path.push_back(x);
         }
     }
@@ -279,11 +334,21 @@ bool WriteSolution(const TSolverBoard& B, const TMap& Map, const std::vector<std
 template <class TSet>
 TSolveResult RunSearch(const TSolverBoard& B, const TMap& Map, const TSolveOptions& Options,
                        const std::atomic_bool* Cancel, bool& Valid) {
-    TSearch<TSet> search(B, Options, Cancel);
-    Valid = search.Valid();
-    if (!Valid) return {};
+    TSolveResult r;
     std::vector<std::uint64_t> path;
-    TSolveResult r = search.Run(B.StartKey(), path);
+    try {
+        TSearch<TSet> search(B, Options, Cancel);
+        Valid = search.Valid();
+        if (!Valid) return r;
+        r = search.Run(B.StartKey(), path);
+    } catch (const std::bad_alloc&) {
+        // The system refused memory below our own limit: the same as reaching it.
+        Valid = true;
+        r = {};
+        r.Status = ssStopped;
+        r.Stop = srMemory;
+        return r;
+    }
     if (r.Status == ssSolved && !WriteSolution(B, Map, path, r.Solution)) {
         // Never happens while the search and the game agree on the rules; say nothing rather
         // than something false.

@@ -2,6 +2,7 @@
 VIRELUNE_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  libboost1.81-dev
   fonts-noto-color-emoji fonts-liberation2
 )
 VIRELUNE_TEST_PACKAGES=(

@@ -1,0 +1,237 @@
+// The board as the solver sees it: positions packed into one number, and the game's moves
+// played on them quickly, forwards and backwards.
+#pragma once
+
+#include "Types.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A position is the set of occupied cells and the state of each door: the rules never look at
+// a pawn's number except to choose the one that moves, and any pawn may end on any goal.
+// Its key holds the occupied cells in increasing order, seven bits each, above one bit per door
+// (set: raised), door i being the i-th door cell in board order.
+class TSolverBoard {
+public:
+    explicit TSolverBoard(const TMap& Map);
+
+    // Keys need 7 bits per pawn and one per door in 64 bits: false for a map with more doors
+    // than that leaves room for.
+    bool Representable() const { return Representable_; }
+    int PawnCount() const { return PawnNb; }
+    int DoorCount() const { return DoorNb; }
+    // Board index (y * 11 + x) of door i.
+    int DoorCell(int i) const { return DoorCells[std::size_t(i)]; }
+
+    // The key of Map's position (its pawns, its doors as drawn).
+    std::uint64_t KeyOf(const TMap& Map) const;
+    std::uint64_t StartKey() const { return Start; }
+    // The occupied cells (board indices, increasing) and the door bits of Key.
+    void Unpack(std::uint64_t Key, int* Cells, std::uint32_t& Doors) const;
+    bool IsSolvedKey(std::uint64_t Key) const;
+
+    // Number of possible positions: free cells choose pawns, times two per door; the dense
+    // index of a position runs below it. 0 when it does not fit 64 bits.
+    std::uint64_t DenseSize() const { return DenseSize_; }
+    std::uint64_t DenseIndex(std::uint64_t Key) const;
+
+    // Every position with all pawns on goals, every door state.
+    std::uint64_t SolvedKeyCount() const;
+    template <class F> void ForEachSolvedKey(F&& Visit) const;
+
+    // Pushes the pawn on Cell towards Dir (0..3 for "LURD") from position Key. False when it
+    // cannot leave its cell; otherwise Next is the position once the move has ended.
+    bool PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t& Next) const;
+
+    // Visit(next, cell, dir) for every move of every pawn that is not blocked.
+    template <class F> void ForEachSuccessor(std::uint64_t Key, F&& Visit) const;
+    // Visit(previous) for every position that one move turns into Key (a position may be
+    // visited more than once).
+    template <class F> void ForEachPredecessor(std::uint64_t Key, F&& Visit) const;
+
+private:
+    struct TCells {
+        std::uint64_t Lo = 0, Hi = 0;
+        void Set(int i) { (i < 64 ? Lo : Hi) |= std::uint64_t(1) << (i & 63); }
+        void Clear(int i) { (i < 64 ? Lo : Hi) &= ~(std::uint64_t(1) << (i & 63)); }
+        bool Has(int i) const { return ((i < 64 ? Lo : Hi) >> (i & 63)) & 1; }
+    };
+
+    int PawnNb = 0;
+    int DoorNb = 0;
+    int FreeNb = 0;
+    int CellShift = 0; // where the cells start in a key: DoorNb
+    bool Representable_ = true;
+    std::uint32_t AllDoors = 0;
+    std::uint64_t Start = 0;
+    std::uint64_t DenseSize_ = 0;
+    // Each cell's kind; doors are all ctDoorDown here, their state lives in the key.
+    std::array<TCellType, BoardCells> Kind{};
+    std::array<std::int8_t, BoardCells> DoorOf{};
+    std::array<std::int8_t, BoardCells> FreeOf{};
+    std::vector<int> DoorCells;
+    std::vector<int> GoalCells;
+    TCells Goals;
+    // The cells a pawn would cross from each cell in each direction, up to a wall or the edge.
+    std::array<std::array<std::uint16_t, 4>, BoardCells> RayFrom{};
+    std::array<std::array<std::uint8_t, 4>, BoardCells> RayLen{};
+    std::vector<std::uint8_t> Rays;
+    std::array<std::array<std::uint64_t, MaxPawns + 1>, BoardCells + 1> Binom{};
+    // What the cell adds to a position's dense index when it is the i-th occupied cell.
+    std::array<std::array<std::uint64_t, BoardCells>, MaxPawns> RankPart{};
+
+    std::uint64_t Pack(const int* Cells, std::uint32_t Doors) const;
+    // Doors flip together: raised ones drop, lowered ones rise unless a pawn holds them down.
+    std::uint32_t Flip(std::uint32_t Doors, std::uint32_t Held) const {
+        return ~Doors & ~Held & AllDoors;
+    }
+    std::uint32_t HeldDoors(const int* Cells, int Except) const;
+    // Where one straight stretch from From towards Dir stops (From when it cannot leave).
+    int Slide(int From, int Dir, std::uint32_t Doors, const TCells& Others) const;
+    // A whole move: the departure flip, every stretch through turn cells with the loop guard,
+    // the arrival flip. False when the pawn cannot leave From.
+    bool Move(const TCells& Others, std::uint32_t Held, int From, int Dir, std::uint32_t Doors,
+              int& End, std::uint32_t& DoorsAfter) const;
+    static int Turn(TCellType Kind, int Dir);
+    bool IsRaised(int Cell, std::uint32_t Doors) const {
+        const int d = DoorOf[std::size_t(Cell)];
+        return d >= 0 && ((Doors >> d) & 1);
+    }
+    // Whether a pawn sliding onto Cell towards Dir may stop there because of the next cell;
+    // Doors are the doors it slid through, unless DoorsUnknown (it ended on a button, which
+    // flipped them).
+    bool BlockedBeyond(int Cell, int Dir, std::uint32_t Doors, const TCells& Others,
+                       bool DoorsUnknown) const {
+        if (RayLen[std::size_t(Cell)][std::size_t(Dir)] == 0) return true;
+        const int next = Rays[RayFrom[std::size_t(Cell)][std::size_t(Dir)]];
+        if (Others.Has(next)) return true;
+        switch (Kind[std::size_t(next)]) {
+        case ctDoorDown:
+            return DoorsUnknown || ((Doors >> DoorOf[std::size_t(next)]) & 1);
+        case ctWall:
+            return true;
+        default:
+            return false;
+        }
+    }
+    // The position with the pawn at Old moved to New.
+    std::uint64_t Replace(const int* Cells, int Old, int New, std::uint32_t Doors) const;
+};
+
+template <class F> void TSolverBoard::ForEachSolvedKey(F&& Visit) const {
+    const int g = int(GoalCells.size());
+    if (g < PawnNb) return;
+    std::array<int, MaxPawns> pick{};
+    for (int i = 0; i < PawnNb; ++i) pick[std::size_t(i)] = i;
+    for (;;) {
+        int cells[MaxPawns];
+        for (int i = 0; i < PawnNb; ++i) cells[i] = GoalCells[std::size_t(pick[std::size_t(i)])];
+        for (std::uint32_t doors = 0;; ++doors) {
+            Visit(Pack(cells, doors));
+            if (doors == AllDoors) break;
+        }
+        int i = PawnNb - 1;
+        while (i >= 0 && pick[std::size_t(i)] == g - PawnNb + i) --i;
+        if (i < 0) return;
+        ++pick[std::size_t(i)];
+        for (int j = i + 1; j < PawnNb; ++j) pick[std::size_t(j)] = pick[std::size_t(j - 1)] + 1;
+    }
+}
+
+template <class F> void TSolverBoard::ForEachSuccessor(std::uint64_t Key, F&& Visit) const {
+    int cells[MaxPawns];
+    std::uint32_t doors;
+    Unpack(Key, cells, doors);
+    TCells all;
+    for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
+    for (int i = 0; i < PawnNb; ++i) {
+        const int from = cells[i];
+        TCells others = all;
+        others.Clear(from);
+        const std::uint32_t held = HeldDoors(cells, from);
+        for (int dir = 0; dir < 4; ++dir) {
+            int end;
+            std::uint32_t after;
+            if (Move(others, held, from, dir, doors, end, after))
+                Visit(Replace(cells, from, end, after), from, dir);
+        }
+    }
+}
+
+template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& Visit) const {
+    int cells[MaxPawns];
+    std::uint32_t doors;
+    Unpack(Key, cells, doors);
+    TCells all;
+    for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
+    for (int i = 0; i < PawnNb; ++i) {
+        const int end = cells[i];
+        TCells others = all;
+        others.Clear(end);
+        const std::uint32_t held = HeldDoors(cells, end);
+        const bool arrivalFlip = Kind[std::size_t(end)] == ctButton;
+        // A start on From towards Dir is a candidate; the forward move decides.
+        auto tryStart = [&](int from, int dir) {
+            const bool departureFlip = PawnNb > 1 && Kind[std::size_t(from)] == ctButton;
+            const int flips = int(arrivalFlip) + int(departureFlip);
+            std::uint32_t base = doors;
+            if (flips > 0) {
+                // A flip leaves every held door lowered, whatever it was before.
+                if (doors & held) return;
+                if (flips == 1) base = Flip(doors, held);
+            }
+            const std::uint32_t free = flips > 0 ? held : 0;
+            for (std::uint32_t sub = free;; sub = (sub - 1) & free) {
+                const std::uint32_t before = base | sub;
+                int stop;
+                std::uint32_t after;
+                if (Move(others, held, from, dir, before, stop, after) && stop == end &&
+                    after == doors)
+                    Visit(Replace(cells, end, from, before));
+                if (sub == 0) break;
+            }
+        };
+        const TCellType endKind = Kind[std::size_t(end)];
+        const bool passable = endKind != ctStop && endKind != ctTurnA && endKind != ctTurnB;
+        for (int lastDir = 0; lastDir < 4; ++lastDir) {
+            // A pawn that could slide on past End did not stop there.
+            if (passable && !BlockedBeyond(end, lastDir, doors, others, arrivalFlip)) continue;
+            // Walk back along the last stretch; a turn cell met may be where it began, after
+            // an earlier stretch that entered the turn (each turn at most once per move).
+            TCells turnsUsed;
+            int at = end, dir = lastDir;
+            // One stretch, no flip, ending where it cannot go on: the walk back itself says
+            // which starts work, as long as no raised door lies between.
+            bool direct = endKind != ctButton && endKind != ctTurnA && endKind != ctTurnB;
+            bool raisedBetween = IsRaised(end, doors);
+            for (;;) {
+                const int back = (dir + 2) & 3;
+                const std::uint8_t* ray = &Rays[RayFrom[std::size_t(at)][std::size_t(back)]];
+                const int len = RayLen[std::size_t(at)][std::size_t(back)];
+                int turnAt = -1;
+                for (int k = 0; k < len; ++k) {
+                    const int c = ray[k];
+                    if (others.Has(c)) break;
+                    if (direct && (PawnNb == 1 || Kind[std::size_t(c)] != ctButton)) {
+                        if (!raisedBetween) Visit(Replace(cells, end, c, doors));
+                    } else {
+                        tryStart(c, dir);
+                    }
+                    raisedBetween = raisedBetween || IsRaised(c, doors);
+                    const TCellType kind = Kind[std::size_t(c)];
+                    if (kind == ctStop) break;
+                    if (kind == ctTurnA || kind == ctTurnB) {
+                        if (!turnsUsed.Has(c)) turnAt = c;
+                        break;
+                    }
+                }
+                if (turnAt < 0) break;
+                direct = false;
+                turnsUsed.Set(turnAt);
+                dir = Turn(Kind[std::size_t(turnAt)], dir);
+                at = turnAt;
+            }
+        }
+    }
+}

@@ -2,6 +2,7 @@
 #include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "Play.h"
 #include "TestSupport.h"
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test of Virelune: a warnings-as-errors build with the whole
-# suite, a format check, then a clang build with AddressSanitizer + UndefinedBehaviorSanitizer
+# Sets up, builds and runs every test of Virelune: a format check, a warnings-as-errors build
+# with the whole suite, then a clang build with AddressSanitizer + UndefinedBehaviorSanitizer
 # that runs the suite again together with the fuzzers.
 # VIRELUNE_QUICK=1 skips the sanitizer build and the fuzzers.
 set -euo pipefail
@@ -11,7 +11,7 @@ ensure_packages "${VIRELUNE_PACKAGES[@]}" "${VIRELUNE_TEST_PACKAGES[@]}"
 jobs=$(nproc)
 
 echo "== format check"
-mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h' -not -path './build*')
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find . \( -name '*.cpp' -o -name '*.h' \) -not -path './build*')
 if ((${#sources[@]})); then
   clang-format --dry-run --Werror "${sources[@]}"
 fi

@@ -9,6 +9,7 @@
 #include "FileOps.h"
 #include "GameFolder.h"
 #include "ImageList.h"
+#include "MemoText.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 
@@ -554,26 +555,19 @@ void TLoadSaveForm::SetEditText(QLineEdit* Edit, const QString& Text) {
 void TLoadSaveForm::SetMemoText(QPlainTextEdit* Memo, const QString& Text) {
     const bool was = Updating;
     Updating = true;
-    QString shown = Text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Memo->setPlainText(shown);
+    Memo->setPlainText(TextToMemo(Text));
     Updating = was;
 }
 
 QString TLoadSaveForm::MemoText(const QPlainTextEdit* Memo) {
-    // The game's texts break their lines with CR LF, and count each break as two.
-    QString text = Memo->toPlainText();
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
+    return MemoToText(Memo->toPlainText());
 }
 
 void TLoadSaveForm::LimitMemo(QPlainTextEdit* Memo) {
     if (Updating) return;
     const QString text = MemoText(Memo);
     if (text.size() <= MaxTextLength) return;
-    QString kept = CutToLimit(text, MaxTextLength);
-    if (kept.endsWith(u'\r')) kept.chop(1);
-    SetMemoText(Memo, kept);
+    SetMemoText(Memo, CutMemoText(text, MaxTextLength));
     QTextCursor cursor = Memo->textCursor();
     cursor.movePosition(QTextCursor::End);
     Memo->setTextCursor(cursor);

@@ -10,6 +10,7 @@
 #include "ImageList.h"
 #include "AskToSave.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "PackEdit.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
@@ -64,19 +65,6 @@ private:
     const TScaledLayout* Owner;
 };
 
-// Texts keep CR LF line breaks; a memo shows them as plain line breaks.
-QString ToMemo(const QString& S) {
-    QString t = S;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t;
-}
-
-QString FromMemo(const QPlainTextEdit* Memo) {
-    QString t = Memo->toPlainText();
-    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return t;
-}
 
 } // namespace
 
@@ -309,8 +297,8 @@ void TPackForm::lbMapsChange() {
     if (Editing.HasMap(i)) {
         const TMap& m = Editing.Pack().Maps[i];
         edMapTitle->setText(m.Title);
-        edMapInfo->setPlainText(ToMemo(m.Info));
-        edMapHelp->setPlainText(ToMemo(m.Help));
+        edMapInfo->setPlainText(TextToMemo(m.Info));
+        edMapHelp->setPlainText(TextToMemo(m.Help));
         BoardView = m.Board;
         PawnNbView = m.PawnNb;
         PawnPosView = m.PawnPos;
@@ -399,7 +387,7 @@ bool TPackForm::SavePack() {
 void TPackForm::btPackInfoClick() {
     if (!btPackInfo->isEnabled()) return;
     if (crPackInfo->isHidden()) {
-        lPackInfo->setText(ToMemo(Editing.Pack().Info));
+        lPackInfo->setText(TextToMemo(Editing.Pack().Info));
         // The label takes the height of its text; the callout wraps it with its margins.
         const double fy = Layout->FactorY() > 0 ? Layout->FactorY() : 1.0;
         const double labelHeight = lPackInfo->heightForWidth(lPackInfo->width()) / fy;
@@ -430,14 +418,13 @@ void TPackForm::edMapTitleChangeTracking() {
 }
 
 void TPackForm::MemoChanged(QPlainTextEdit* Memo, int Limit, QString TMap::*Field) {
-    QString text = FromMemo(Memo);
+    QString text = MemoToText(Memo->toPlainText());
     if (Limit > 0 && text.size() > Limit) {
         // Too long: the typed or pasted text is cut at the limit, never the start of a line break.
-        text = CutToLimit(text, Limit);
-        if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+        text = CutMemoText(text, Limit);
         const int cursor = Memo->textCursor().position();
         const QSignalBlocker block(Memo);
-        Memo->setPlainText(ToMemo(text));
+        Memo->setPlainText(TextToMemo(text));
         QTextCursor c = Memo->textCursor();
         c.setPosition(std::min(cursor, int(Memo->document()->characterCount()) - 1));
         Memo->setTextCursor(c);

@@ -2,6 +2,8 @@
 // and where the board sits in its paint box. The window applies these; tests read them directly.
 #pragma once
 
+#include "WindowSize.h"
+
 #include <QSize>
 
 // Sizes that follow from one cell size (logical pixels).
@@ -21,10 +23,8 @@ constexpr int ToolBarDesignWidth = 764;
 constexpr int ToolBarDesignHeight = 40;
 constexpr int PlayDesignWidth = 70;
 constexpr int PlayDesignHeight = 516;
-// Smallest cell, and the smallest outer window the game enlarges a too small one to.
+// Smallest cell (the smallest window is in WindowSize.h).
 constexpr int MinCellSize = 44;
-constexpr int MinWindowWidth = 640;
-constexpr int MinWindowHeight = 512;
 
 // The cell size a client area can hold: a multiple of 4 (may be below the minimum).
 int CandidateCellSize(QSize Client);

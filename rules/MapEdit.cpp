@@ -2,9 +2,7 @@
 #include "MapEdit.h"
 
 int RemovePawnAt(TMap& Map, int x, int y) {
-    int found = 0;
-    for (int i = std::min(Map.PawnNb, MaxPawns); i >= 1 && !found; --i)
-        if (Map.PawnPos[i - 1].x == x && Map.PawnPos[i - 1].y == y) found = i;
+    const int found = Map.PawnAt(x, y);
     if (!found) return 0;
     Map.PawnPos[found - 1] = Map.PawnPos[Map.PawnNb - 1];
     --Map.PawnNb;
@@ -21,12 +19,6 @@ TEditResult Refuse(const char* prefix) {
 TEditResult Set(TMap& Map, int x, int y, TCellType t) {
     Map.SetCell(x, y, t);
     return {TEditResult::erCell, {}};
-}
-
-bool PawnAtCell(const TMap& Map, int x, int y) {
-    for (int i = 0; i < Map.PawnNb && i < MaxPawns; ++i)
-        if (Map.PawnPos[i].x == x && Map.PawnPos[i].y == y) return true;
-    return false;
 }
 
 } // namespace
@@ -71,7 +63,7 @@ TEditResult ApplyTool(TMap& Map, TEditTool Tool, int x, int y, TCellType& CurCel
         return Set(Map, x, y, ctTurnA);
     case etPawn:
         if (cell == ctWall || cell == ctButton || cell == ctDoorUp) return {};
-        if (PawnAtCell(Map, x, y)) {
+        if (Map.PawnAt(x, y) > 0) {
             RemovePawnAt(Map, x, y);
             return {TEditResult::erCell, {}};
         }

@@ -59,9 +59,7 @@ QChar TurnB(QChar d) {
 } // namespace
 
 int TPlay::PawnAt(int x, int y) const {
-    for (int i = std::min(CurMap.PawnNb, MaxPawns); i >= 1; --i)
-        if (CurMap.PawnPos[i - 1].x == x && CurMap.PawnPos[i - 1].y == y) return i;
-    return 0;
+    return CurMap.PawnAt(x, y);
 }
 
 bool TPlay::FindDestination(int x0, int y0) {

@@ -57,6 +57,8 @@ struct TMap {
 
     TCellType Cell(int x, int y) const { return Board[CellIndex(x, y)]; }
     void SetCell(int x, int y, TCellType t) { Board[CellIndex(x, y)] = t; }
+    // The number (from 1) of the pawn on cell (x, y), the highest when several share it, or 0.
+    int PawnAt(int x, int y) const;
 };
 
 struct TPack {
@@ -104,6 +106,10 @@ inline int CodeValue(QChar c) {
 
 inline QChar CodeChar(int v) {
     return CodeAlphabet.at(v);
+}
+// CodeChar(v), or '?' for a value outside the alphabet (which no reader accepts back).
+inline QChar SafeCodeChar(int v) {
+    return v >= 0 && v < CodeAlphabet.size() ? CodeChar(v) : QChar('?');
 }
 
 // Number of the 88 cells of Map.Board holding CellType.

@@ -2,6 +2,7 @@
 #include "MapFile.h"
 
 #include "GameFolder.h"
+#include "MemoText.h"
 #include "Play.h"
 #include "SafeSave.h"
 
@@ -99,10 +100,6 @@ QString ReadLines(TLineReader& Lines, quint32 Count) {
     QString s = QString::fromUtf8(bytes);
     TrimLineEnds(s);
     return s;
-}
-
-QChar SafeCodeChar(int v) {
-    return v >= 0 && v < CodeAlphabet.size() ? CodeChar(v) : QChar('?');
 }
 
 // A title or solution goes on one line; a line break in it would break the file apart.
@@ -293,52 +290,6 @@ bool ReadOpenFile(TOpenSaveType OsType, TPack& Pack, TLineReader& Lines, TMessen
 
 } // namespace
 
-void TrimLineEnds(QString& S) {
-    qsizetype n = S.size();
-    while (n > 0) {
-        const QChar c = S[n - 1];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n') && c != QLatin1Char(' ')) break;
-        --n;
-    }
-    S.truncate(n);
-}
-
-QString ReplaceLineBreaks(const QString& S, const QString& With) {
-    QString s = S;
-    s.replace(QLatin1String("\r\n"), With);
-    s.replace(QLatin1Char('\r'), With);
-    s.replace(QLatin1Char('\n'), With);
-    return s;
-}
-
-QString CutToLimit(const QString& S, int Limit) {
-    if (S.size() <= Limit) return S;
-    int n = Limit;
-    if (n > 0 && S[n - 1].isHighSurrogate() && S[n].isLowSurrogate()) --n;
-    return S.left(n);
-}
-
-namespace {
-// The lines of S, split as TextLineCount counts them.
-QStringList SplitTextLines(const QString& S) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < S.size(); ++i) {
-        const QChar c = S[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-        lines << S.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < S.size() && S[i + 1] == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < S.size()) lines << S.mid(start);
-    return lines;
-}
-} // namespace
-
-int TextLineCount(const QString& S) {
-    return int(SplitTextLines(S).size());
-}
-
 void WriteLines(QByteArray& Out, const QString& S) {
     const QStringList lines = SplitTextLines(S);
     Out += QByteArray::number(lines.size());
@@ -432,10 +383,15 @@ bool ReadMaps(TOpenSaveType OsType, TPack& Pack, const QString& FName, TMessenge
         Messenger.ShowMsg(ReadErrorText(path, file.errorString()), mtError);
         return false;
     }
-    TLineReader lines(file);
+    return ReadMaps(OsType, Pack, file, Messenger, path);
+}
+
+bool ReadMaps(TOpenSaveType OsType, TPack& Pack, QIODevice& Device, TMessenger& Messenger,
+              const QString& ShownPath) {
+    TLineReader lines(Device);
     const bool ok = ReadOpenFile(OsType, Pack, lines, Messenger);
     if (lines.ReadFailed()) {
-        Messenger.ShowMsg(ReadErrorText(path, file.errorString()), mtError);
+        Messenger.ShowMsg(ReadErrorText(ShownPath, Device.errorString()), mtError);
         return false;
     }
     return ok;

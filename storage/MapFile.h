@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 
+class QIODevice;
 class TPlay;
 
 // What the caller of ReadMaps is about to do, which decides what kind of file it accepts.
@@ -16,19 +17,6 @@ enum TOpenSaveType { osOpenBoth, osOpenMap, osOpenPack, osSaveMap, osSavePack, o
 constexpr int MaxTitleLength = 50;
 constexpr int MaxTextLength = 250;
 constexpr int MapIdLength = 14;
-
-// Removes every trailing CR, LF and space.
-void TrimLineEnds(QString& S);
-// S with every line break in it (CR LF, lone CR or lone LF) replaced by With.
-QString ReplaceLineBreaks(const QString& S, const QString& With);
-
-// The first Limit UTF-16 units of S, or one unit fewer when the cut would split an emoji
-// (a surrogate pair) in two.
-QString CutToLimit(const QString& S, int Limit);
-
-// Number of lines of S as the writer counts them: each CR LF, lone CR or lone LF ends a line, a
-// final line break opens no new line, an empty text has none.
-int TextLineCount(const QString& S);
 
 // Appends the line count of S and then its lines, every line ended by CR LF.
 void WriteLines(QByteArray& Out, const QString& S);
@@ -52,6 +40,11 @@ bool WritePackFile(const QString& FName, const TPack& Pack, TMessenger& Messenge
 // file gives MapNb maps (osViewPack: the header, title and information only). False on error;
 // Pack may then hold a partial read and is meant to be a scratch record.
 bool ReadMaps(TOpenSaveType OsType, TPack& Pack, const QString& FName, TMessenger& Messenger);
+// The same from Device, open for reading: what is read and every message are those of a file
+// holding the device's bytes. A device that fails to read is reported as a read error of the
+// file ShownPath.
+bool ReadMaps(TOpenSaveType OsType, TPack& Pack, QIODevice& Device, TMessenger& Messenger,
+              const QString& ShownPath = QString());
 
 // A fresh ID: 12 random CodeAlphabet characters and the two upper-case hexadecimal digits of the
 // sum of their values modulo 256.

@@ -3,14 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QChar SafeCodeChar(int v) {
-    return v >= 0 && v < CodeAlphabet.size() ? CodeChar(v) : QChar('?');
-}
-
-} // namespace
-
 QString EncodePawnPos(const TMap& Map) {
     QString s;
     for (int p = 0; p < std::clamp(Map.PawnNb, 0, MaxPawns); ++p) {

@@ -4,7 +4,9 @@
 #include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "SafeSave.h"
+#include "WindowSize.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,17 +60,7 @@ bool TIniStore::Load(const QString& Path, QString* ErrorText) {
 }
 
 void TIniStore::LoadText(const QByteArray& Text) {
-    Lines.clear();
-    const QString text = QString::fromUtf8(Text);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-        Lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) Lines << text.mid(start);
+    Lines = SplitTextLines(QString::fromUtf8(Text));
 }
 
 QByteArray TIniStore::Text() const {
@@ -228,10 +220,6 @@ bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame
 
 namespace {
 
-// The size below which the window is not made, the design size's proportions kept.
-constexpr int MinWidth = 640;
-constexpr int MinHeight = 512;
-
 // Whether the rectangle at L, T of W by H lies wholly within Area; 64-bit, so that a hostile
 // stored value cannot overflow.
 bool Within(const QRect& Area, qint64 L, qint64 T, qint64 W, qint64 H) {
@@ -265,11 +253,11 @@ TPlacement WindowPlacement(const QRect& Screen, const QRect& Available, const QR
         l = Stored.Left.value_or(Current.left());
         t = Stored.Top.value_or(Current.top());
         // A window taller than the room on its screen is cut to that room.
-        h = std::min<qint64>(Stored.Height, std::max(Available.height(), MinHeight));
+        h = std::min<qint64>(Stored.Height, std::max(Available.height(), MinWindowHeight));
     }
-    if (w > 0 && (w < MinWidth || h < MinHeight)) {
-        w = MinWidth;
-        h = MinHeight;
+    if (w > 0 && (w < MinWindowWidth || h < MinWindowHeight)) {
+        w = MinWindowWidth;
+        h = MinWindowHeight;
     }
     // A window that would stand even partly off its screen (or that is wider than it) opens
     // where a first start puts it.
@@ -278,9 +266,9 @@ TPlacement WindowPlacement(const QRect& Screen, const QRect& Available, const QR
         l = Screen.left() + w / 2;
         t = Screen.top() + Screen.height() / 4;
         h = Current.width() > 0 ? qint64(Current.height()) * w / Current.width() : 0;
-        if (w < MinWidth || h < MinHeight) {
-            w = MinWidth;
-            h = MinHeight;
+        if (w < MinWindowWidth || h < MinWindowHeight) {
+            w = MinWindowWidth;
+            h = MinWindowHeight;
         }
     }
     p.Rect = QRect(int(l), int(t), int(w), int(h));

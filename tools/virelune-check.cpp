@@ -3,6 +3,7 @@
 #include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "Play.h"
 #include "Playback.h"
 #include "Solver.h"

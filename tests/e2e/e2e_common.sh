@@ -1,6 +1,6 @@
-# Helpers of the end-to-end runs across restarts: Xvfb, the game started from its folder, the
-# caption, screenshots and a close through the window manager's close request.
-# Sourced by a script that sets bin, out, work and wm_close, and defines fail.
+# Helpers of the end-to-end runs: Xvfb, the game started from its folder, the caption, the
+# window's size and board geometry, screenshots and a close through the window manager's close
+# request. Sourced by a script that sets bin, out and work (wm_close for a close) and defines fail.
 
 xvfb_pid=""
 game_pid=""
@@ -91,28 +91,99 @@ wait_no_dialog() {
   fail "a dialog stays open ($1)"
 }
 
-# Takes a screenshot of window $2 (the main window by default; "root" for the whole screen)
-# into $out/$1.
-shot() {
-  sleep 0.5
-  import -window "${2:-$wid}" "$out/$1" || fail "no screenshot"
-  local colours
-  colours="$(convert "$out/$1" -format %k info:)"
-  [ "$colours" -gt 50 ] || fail "$1 has only $colours colours: nothing drawn"
-  echo "screenshot: $out/$1"
+# Waits until window $1 no longer shows ($2 names it).
+wait_gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  fail "the $2 stays open"
 }
 
-# A left click at a point of the toolbar given in its design units (764 × 40).
-click_toolbar() {
-  local w h x y
-  read -r w h < <(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-  local a=$((w / 53)) b=$((h / 41))
-  local cs=$((4 * (a < b ? a : b)))
-  local tb=$((cs * 5 / 7))
-  read -r x y < <(awk -v x="$1" -v y="$2" -v w="$w" -v tb="$tb" \
-    'BEGIN {printf "%d %d", x * w / 764, y * tb / 40}')
+# Takes a screenshot of window $2 (the main window by default; "root" for the whole screen)
+# into $out/$1, once the last input's repaint has had time to land, and again until it shows
+# more than a blank window.
+shot() {
+  sleep 0.5
+  local colours=0
+  for _ in $(seq 15); do
+    import -window "${2:-$wid}" "$out/$1" || fail "no screenshot"
+    colours="$(convert "$out/$1" -format %k info:)"
+    if [ "$colours" -gt 50 ]; then
+      echo "screenshot: $out/$1"
+      return 0
+    fi
+    sleep 0.2
+  done
+  fail "$1 has only $colours colours: nothing drawn"
+}
+
+# The client size of window $1 as "W H".
+window_size() {
+  xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
+}
+
+# Waits until the main window is $1 by $2.
+wait_size() {
+  local size=""
+  for _ in $(seq 50); do
+    size="$(window_size "$wid")"
+    [ "$size" = "$1 $2" ] && return 0
+    sleep 0.1
+  done
+  fail "window is ${size/ /x}, not $1x$2"
+}
+
+# Resizes the main window to $1 by $2 and waits until it has that size.
+resize_window() {
+  xdotool windowsize "$wid" "$1" "$2"
+  wait_size "$1" "$2"
+}
+
+# Waits until the file or folder $1 exists; $2 says what should have made it.
+wait_file() {
+  for _ in $(seq 50); do
+    [ -e "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
+# The main window's geometry, as the game computes it from the client size: W by H, the cell
+# size CS, the toolbar's height TB, the side panel's width PW and the board's corner BX, BY.
+measure() {
+  read -r W H < <(window_size "$wid")
+  local a=$((W / 53)) b=$((H / 41))
+  CS=$((4 * (a < b ? a : b)))
+  TB=$((CS * 5 / 7))
+  PW=$((CS * 7 / 5))
+  local freeX=$((W - PW - 11 * CS)) freeY=$((H - TB - 8 * CS))
+  BX=$((freeX > CS ? freeX / 2 : freeX * 3 / 5))
+  BY=$((TB + (freeY > CS ? freeY / 2 : freeY * 3 / 5)))
+}
+
+# Window coordinates of the centre of cell ($1, $2), after measure.
+cell_xy() {
+  echo "$((BX + $1 * CS + CS / 2)) $((BY + $2 * CS + CS / 2))"
+}
+
+# Window coordinates of a point given in the toolbar's design units (764 × 40), after measure.
+toolbar_xy() {
+  awk -v x="$1" -v y="$2" -v w="$W" -v tb="$TB" 'BEGIN {printf "%d %d", x * w / 764, y * tb / 40}'
+}
+
+# A left click at main window point "x y".
+click_at() {
+  local x y
+  read -r x y <<<"$1"
   xdotool mousemove --window "$wid" "$x" "$y" click 1
   sleep 0.3
+}
+
+# A left click at a point of the toolbar given in its design units.
+click_toolbar() {
+  measure
+  click_at "$(toolbar_xy "$1" "$2")"
 }
 
 # A left click in window $1 at the fractions $2, $3 of its width and height.

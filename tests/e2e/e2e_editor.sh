@@ -29,29 +29,6 @@ game_windows() {
   xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l
 }
 
-# The window's geometry, as the game computes it from the client size: the cell size, the
-# toolbar's height, the side panel's width and the board's corner in the window.
-measure() {
-  read -r W H < <(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-  local a=$((W / 53)) b=$((H / 41))
-  CS=$((4 * (a < b ? a : b)))
-  TB=$((CS * 5 / 7))
-  PW=$((CS * 7 / 5))
-  local freeX=$((W - PW - 11 * CS)) freeY=$((H - TB - 8 * CS))
-  BX=$((freeX > CS ? freeX / 2 : freeX * 3 / 5))
-  BY=$((TB + (freeY > CS ? freeY / 2 : freeY * 3 / 5)))
-}
-
-# Window coordinates of the centre of cell ($1, $2).
-cell_xy() {
-  echo "$((BX + $1 * CS + CS / 2)) $((BY + $2 * CS + CS / 2))"
-}
-
-# Window coordinates of a point given in the toolbar's design units (764 × 40).
-toolbar_xy() {
-  awk -v x="$1" -v y="$2" -v w="$W" -v tb="$TB" 'BEGIN {printf "%d %d", x * w / 764, y * tb / 40}'
-}
-
 # Window coordinates of a point given in the side panel's design units (70 × 516); the
 # palette (from design y 64) is stretched vertically by the panel's aspect correction.
 panel_xy() {
@@ -59,14 +36,6 @@ panel_xy() {
     fx = pw / 70; fy = (h - tb) / 516; a = fx / fy; if (a > 1.06) a = 1
     if (pal) y = 64 + (y - 64) * a
     printf "%d %d", w - pw + x * fx, tb + y * fy }'
-}
-
-# A left click at window point "x y".
-click_at() {
-  local x y
-  read -r x y <<<"$1"
-  xdotool mousemove --window "$wid" "$x" "$y" click 1
-  sleep 0.3
 }
 
 # Editor controls, by their design places.
@@ -261,6 +230,7 @@ stage_save() {
   click_window "$SAVE" 0.814 0.098 # Nom
   xdotool type --delay 30 "$FOLDER"
   click_window "$SAVE" 0.323 0.064 # Créer dossier
+  wait_file "$work/game/$FOLDER" "Créer dossier made nothing named $FOLDER"
   [ -d "$work/game/$FOLDER" ] || fail "Créer dossier made no folder $FOLDER"
   [ "$(dialog_window)" = "$SAVE" ] || fail "a message opened on creating the folder"
   click_window "$SAVE" 0.814 0.098
@@ -276,6 +246,7 @@ stage_save() {
   wait_title "Virelune  ●  $MAP_TITLE"
 
   local file="$work/game/$FOLDER/$NAME.vrm"
+  wait_file "$file" "no $FOLDER/$NAME.vrm written"
   [ -f "$file" ] || fail "no $FOLDER/$NAME.vrm written: $(ls -R "$work/game")"
   cp "$file" "$out/e2e_editor_saved.vrm"
   # Header, title, no information, no help, the one-move solution, the pawn where the game

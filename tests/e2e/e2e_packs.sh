@@ -45,13 +45,13 @@ dialog="$(wait_dialog "first map")"
 [ "$dialog" != "$editor" ] || fail "Ajouter opened no dialog"
 shot e2e_packs_1_add_dialog.png "$dialog"
 click_window "$dialog" 0.90 0.93 # Charger
-sleep 0.5
+wait_gone "$dialog" "first map's dialog"
 click_window "$editor" 0.446 0.213
 dialog="$(wait_dialog "second map")"
 xdotool key Down
 sleep 0.3
 click_window "$dialog" 0.90 0.93
-sleep 0.5
+wait_gone "$dialog" "second map's dialog"
 shot e2e_packs_2_pack_editor.png "$editor"
 click_window "$editor" 0.313 0.058 # Sauver...
 dialog="$(wait_dialog "save pack")"
@@ -61,7 +61,7 @@ xdotool type construit
 sleep 0.3
 shot e2e_packs_3_save_pack.png "$dialog"
 click_window "$dialog" 0.90 0.93 # Sauver
-sleep 0.5
+wait_file "$game/packs/construit.vrp" "the pack editor wrote no packs/construit.vrp"
 [ -f "$game/packs/construit.vrp" ] || fail "the pack editor wrote no packs/construit.vrp"
 head -c 6 "$game/packs/construit.vrp" | grep -q '^VRP1-2' || fail "the pack does not hold two maps"
 # The game's own reader and rules on the pack written: both maps read without a fault, and

@@ -16,25 +16,17 @@ start_xvfb
 mkdir -p "$work/game"
 cp "$bin" "$work/game/Virelune"
 start_game "$work/game"
-# The first start opens at the default placement; give the window its design size.
-xdotool windowsize "$wid" 764 556
-for _ in $(seq 50); do
-  size="$(xwininfo -id "$wid" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
-  [ "$size" = "764x556" ] && break
-  sleep 0.1
-done
-[ "$size" = "764x556" ] || fail "window is $size, not 764x556"
-sleep 0.5
-
-# At 764 × 556 a cell is 52 pixels and the board's corner is at (60, 37 + 51) in the window:
-# the centre of cell (c, 4) is at (60 + 52 c + 26, 322).
-centre_x() { echo $((60 + 52 * $1 + 26)); }
-row_y=322
+# The first start opens at the default placement; give the window its design size, where a cell
+# is 52 pixels.
+resize_window 764 556
+measure
+[ "$CS $BX $BY" = "52 60 88" ] || fail "at 764x556 a cell is $CS pixels at ($BX, $BY), not 52 at (60, 88)"
 
 # True when the pixel at the centre of cell ($2, 4) of screenshot $1 is the blue of the pawn.
 blue_at() {
-  local rgb
-  rgb="$(convert "$1" -crop "1x1+$(centre_x "$2")+$row_y" -depth 8 txt:- |
+  local rgb x y
+  read -r x y <<<"$(cell_xy "$2" 4)"
+  rgb="$(convert "$1" -crop "1x1+$x+$y" -depth 8 txt:- |
     sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1)"
   [ -n "$rgb" ] || return 1
   local r=$((16#${rgb:0:2})) g=$((16#${rgb:2:2})) b=$((16#${rgb:4:2}))

@@ -198,14 +198,17 @@ void TestMovement::noDoorsNoFlips() {
 }
 
 void TestMovement::pawnAtPrefersHigherNumber() {
+    TMap m;
+    m.PawnNb = 2;
+    m.PawnPos[0] = P(3, 3);
+    m.PawnPos[1] = P(3, 3);
+    QCOMPARE(m.PawnAt(3, 3), 2);
+    QCOMPARE(m.PawnAt(4, 3), 0);
     TPlay p;
-    p.CurMap.PawnNb = 2;
-    p.CurMap.PawnPos[0] = P(3, 3);
-    p.CurMap.PawnPos[1] = P(3, 3);
+    p.CurMap = m;
     QCOMPARE(p.PawnAt(3, 3), 2);
-    QCOMPARE(p.PawnAt(4, 3), 0);
-    p.CurMap.PawnNb = 0; // stale entries are never pawns
-    QCOMPARE(p.PawnAt(3, 3), 0);
+    m.PawnNb = 0; // stale entries are never pawns
+    QCOMPARE(m.PawnAt(3, 3), 0);
 }
 
 QTEST_GUILESS_MAIN(TestMovement)

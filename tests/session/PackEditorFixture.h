@@ -3,6 +3,7 @@
 
 #include "FileChooser.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "TestSupport.h"
 
 #include <QList>

@@ -2,6 +2,7 @@
 #include "Examples.h"
 #include "GameFolder.h"
 #include "MapFile.h"
+#include "MemoText.h"
 #include "Play.h"
 #include "TestSupport.h"
 
@@ -34,6 +35,24 @@ QStringList Shown(const TMessageRecorder& r) {
     for (const auto& m : r.Shown) l << MsgTypeName(m.first) + ": " + m.second;
     return l;
 }
+
+// Reads Bytes as a file's content would be read.
+bool Read(TOpenSaveType osType, TPack& pack, const QByteArray& bytes, TMessenger& messenger) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadMaps(osType, pack, buffer, messenger);
+}
+
+// A device whose every read fails, like a file on a disk that gives up.
+class TFailingDevice : public QIODevice {
+protected:
+    qint64 readData(char*, qint64) override {
+        setErrorString(QStringLiteral("disque illisible"));
+        return -1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
 
 QString W(const QString& t) {
     return "mtWarning: " + t;
@@ -85,6 +104,7 @@ private slots:
     void savingDuringPlayWritesStart();
     void failedWriteKeepsOldFile();
     void folderIsNoFile();
+    void readFailureIsShown();
     void lineBreakInTitleStaysOnItsLine();
 };
 
@@ -210,10 +230,9 @@ void TestMapFile::readerMessages() {
     QFETCH(int, osType);
     QFETCH(bool, result);
     QFETCH(QStringList, messages);
-    Put("t.vrm", file);
     TPack pack;
     TMessageRecorder rec;
-    QCOMPARE(ReadMaps(TOpenSaveType(osType), pack, "t.vrm", rec), result);
+    QCOMPARE(Read(TOpenSaveType(osType), pack, file, rec), result);
     QCOMPARE(Shown(rec), messages);
 }
 
@@ -307,71 +326,72 @@ void TestMapFile::textsAreTrimmedAndCut() {
     QFETCH(QString, infoLines);
     QFETCH(QString, info);
     QFETCH(int, warnings);
-    Put("cut.vrm",
-        ("VRM1-" + GoodId + "\r\nT\r\n" + infoLines + "0\r\n\r\n\r\n" + Board + "\r\n").toUtf8());
+    const QString file =
+        "VRM1-" + GoodId + "\r\nT\r\n" + infoLines + "0\r\n\r\n\r\n" + Board + "\r\n";
     TPack pack;
     TMessageRecorder rec;
-    QVERIFY(ReadMaps(osOpenMap, pack, "cut.vrm", rec));
+    QVERIFY(Read(osOpenMap, pack, file.toUtf8(), rec));
     QCOMPARE(pack.Maps[0].Info, info);
     QCOMPARE(rec.Shown.size(), warnings);
 }
 
 void TestMapFile::lineEndsAndBadBytes() {
     // LF alone ends lines, a lone CR is dropped, invalid UTF-8 becomes replacement characters.
-    Put("lf.vrm", "VRM1-00000000000101\nTi\rtre \r\n1\nun\xC3\n0\n1R\n00\n" + Board.toUtf8());
     TPack pack;
     TMessageRecorder rec;
-    QVERIFY(ReadMaps(osOpenBoth, pack, "lf.vrm", rec));
+    QVERIFY(Read(osOpenBoth, pack,
+                 "VRM1-00000000000101\nTi\rtre \r\n1\nun\xC3\n0\n1R\n00\n" + Board.toUtf8(), rec));
     QVERIFY(rec.Shown.isEmpty());
     QCOMPARE(pack.Maps[0].Title, QStringLiteral("Titre"));
     QCOMPARE(pack.Maps[0].Info, QStringLiteral("un\uFFFD"));
     QCOMPARE(pack.Maps[0].PawnNb, 1);
     // A stray NUL or high byte in the title is text like any other.
-    Put("nul.vrm", QByteArray("VRM1-00000000000101\r\nA") + QByteArray(1, '\0') +
-                       QByteArray("\xFF\r\n0\r\n0\r\n\r\n\r\n") + Board.toUtf8());
-    QVERIFY(ReadMaps(osOpenBoth, pack, "nul.vrm", rec));
+    QVERIFY(Read(osOpenBoth, pack,
+                 QByteArray("VRM1-00000000000101\r\nA") + QByteArray(1, '\0') +
+                     QByteArray("\xFF\r\n0\r\n0\r\n\r\n\r\n") + Board.toUtf8(),
+                 rec));
     QCOMPARE(pack.Maps[0].Title.size(), 3);
 }
 
 void TestMapFile::hugeCountStopsAtEndOfFile() {
     // The largest count reads what is there; the help count then lies past the end.
-    Put("huge.vrm", "VRM1-00000000000101\r\nT\r\n4294967295\r\nune ligne\r\n");
     TPack pack;
     TMessageRecorder rec;
-    QVERIFY(!ReadMaps(osOpenBoth, pack, "huge.vrm", rec));
+    QVERIFY(
+        !Read(osOpenBoth, pack, "VRM1-00000000000101\r\nT\r\n4294967295\r\nune ligne\r\n", rec));
     QCOMPARE(Shown(rec), QStringList{E("Mauvaise taille d'aide")});
     QCOMPARE(pack.Maps[0].Info, QStringLiteral("une ligne"));
 }
 
 void TestMapFile::truncatedPackKeepsMapsRead() {
-    Put("short.vrp", (PackHeader("5") + MapRecord("Un") + MapRecord("Deux")).toUtf8());
     TPack pack;
     pack.Maps[2].Title = QStringLiteral("reste d'avant");
     TMessageRecorder rec;
-    QVERIFY(ReadMaps(osOpenBoth, pack, "short.vrp", rec));
+    QVERIFY(Read(osOpenBoth, pack, (PackHeader("5") + MapRecord("Un") + MapRecord("Deux")).toUtf8(),
+                 rec));
     QCOMPARE(Shown(rec), QStringList{W("Le pack ne comporte que 2 tableaux sur les 5 annoncés")});
     QCOMPARE(pack.MapNb, 2u);
     QCOMPARE(pack.Maps[1].Title, QStringLiteral("Deux"));
     QVERIFY(pack.Maps[2].Title.isEmpty());
 
     // With extra data, only the announced maps are read.
-    Put("extra.vrp", (PackHeader("1") + MapRecord("Un") + MapRecord("Deux")).toUtf8());
-    QVERIFY(ReadMaps(osOpenBoth, pack, "extra.vrp", rec));
+    QVERIFY(Read(osOpenBoth, pack, (PackHeader("1") + MapRecord("Un") + MapRecord("Deux")).toUtf8(),
+                 rec));
     QCOMPARE(pack.MapNb, 1u);
     QCOMPARE(pack.Maps[0].Title, QStringLiteral("Un"));
 }
 
 void TestMapFile::viewPackReadsHeaderOnly() {
-    Put("view.vrp", (PackHeader("4", "Vue") + "VRM1-cassé\r\n").toUtf8());
+    const QByteArray file = (PackHeader("4", "Vue") + "VRM1-cassé\r\n").toUtf8();
     TPack pack;
     TMessageRecorder rec;
-    QVERIFY(ReadMaps(osViewPack, pack, "view.vrp", rec));
+    QVERIFY(Read(osViewPack, pack, file, rec));
     QVERIFY(rec.Shown.isEmpty());
     QCOMPARE(pack.MapNb, 4u);
     QCOMPARE(pack.Title, QStringLiteral("Vue"));
     QCOMPARE(pack.Info, QStringLiteral("Info du pack"));
     // The same file opened for play fails on its first map.
-    QVERIFY(!ReadMaps(osOpenPack, pack, "view.vrp", rec));
+    QVERIFY(!Read(osOpenPack, pack, file, rec));
 }
 
 void TestMapFile::idCheck_data() {
@@ -406,10 +426,9 @@ void TestMapFile::freshIds() {
 }
 
 void TestMapFile::invalidIdIsRecomputedOnSave() {
-    Put("badid.vrm", MapRecord("T", "", "", Board, "00000000000102").toUtf8());
     TPack pack;
     TMessageRecorder rec;
-    QVERIFY(ReadMaps(osOpenBoth, pack, "badid.vrm", rec));
+    QVERIFY(Read(osOpenBoth, pack, MapRecord("T", "", "", Board, "00000000000102").toUtf8(), rec));
     QVERIFY(pack.Maps[0].ID.isEmpty());
     QVERIFY(WriteMapFile("badid.vrm", pack.Maps[0], nullptr, rec));
     QVERIFY(MapIdIsValid(pack.Maps[0].ID));
@@ -489,6 +508,16 @@ void TestMapFile::folderIsNoFile() {
     TMessageRecorder rec;
     QVERIFY(!ReadMaps(osOpenBoth, pack, "dossier.vrm", rec));
     QCOMPARE(Shown(rec), QStringList{E("Le fichier dossier.vrm n'existe pas")});
+}
+
+void TestMapFile::readFailureIsShown() {
+    TFailingDevice device;
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    TPack pack;
+    TMessageRecorder rec;
+    QVERIFY(!ReadMaps(osOpenBoth, pack, device, rec, "/jeu/t.vrm"));
+    QCOMPARE(Shown(rec).last(),
+             E("Erreur lors de la lecture du fichier\r\n/jeu/t.vrm\r\ndisque illisible"));
 }
 
 void TestMapFile::lineBreakInTitleStaysOnItsLine() {

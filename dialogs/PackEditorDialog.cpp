@@ -65,7 +65,6 @@ private:
     const TScaledLayout* Owner;
 };
 
-
 } // namespace
 
 TPackForm::TPackForm(TMessenger& Messenger, TFileChooser& Chooser, QWidget* Parent,

@@ -2,7 +2,7 @@
 // and turns keys and clicks into calls on it.
 #pragma once
 
-#include "Geometry.h"
+#include "BoardGeometry.h"
 #include "MapEdit.h"
 #include "PlaySession.h"
 #include "Types.h"

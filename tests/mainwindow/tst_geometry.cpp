@@ -1,6 +1,6 @@
 // The board's geometry: every size that follows from the cell size, the cell size a window
 // holds, its hysteresis, the board's borders and the side panel's aspect; and the real window.
-#include "Geometry.h"
+#include "BoardGeometry.h"
 #include "RoundButton.h"
 #include "ScaledLayout.h"
 #include "MainWindow.h"

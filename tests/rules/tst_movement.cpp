@@ -52,21 +52,29 @@ void TestMovement::slideTable_data() {
     QTest::addColumn<bool>("moves");
     QTest::addColumn<int>("endX");
     QTest::addColumn<int>("endY");
+    QTest::addColumn<int>("startX"); // pawn 1 put on column startX of row 0 first; -1: as drawn
 
     const QStringList open = {"...........", "...........", "...........", "...........",
                               "....1......", "...........", "...........", "..........."};
-    QTest::newRow("slides to the edge") << open << "1R" << true << 10 << 4;
-    QTest::newRow("edge pushed outwards") << QStringList{"1.........."} << "1L" << false << 0 << 0;
-    QTest::newRow("stops before a wall") << QStringList{"1...#......"} << "1R" << true << 3 << 0;
-    QTest::newRow("stops before a pawn") << QStringList{"1...2......"} << "1R" << true << 3 << 0;
-    QTest::newRow("enters a stop") << QStringList{"1s........."} << "1R" << true << 1 << 0;
-    QTest::newRow("leaves a stop normally") << QStringList{".s........."} << "" << true << 0 << 0;
+    QTest::newRow("slides to the edge") << open << "1R" << true << 10 << 4 << -1;
+    QTest::newRow("edge pushed outwards")
+        << QStringList{"1.........."} << "1L" << false << 0 << 0 << -1;
+    QTest::newRow("stops before a wall")
+        << QStringList{"1...#......"} << "1R" << true << 3 << 0 << -1;
+    QTest::newRow("stops before a pawn")
+        << QStringList{"1...2......"} << "1R" << true << 3 << 0 << -1;
+    QTest::newRow("enters a stop") << QStringList{"1s........."} << "1R" << true << 1 << 0 << -1;
+    // A pawn resting on a stop or a turn cell leaves it in a straight line.
+    QTest::newRow("leaves a stop normally")
+        << QStringList{".s........."} << "1R" << true << 10 << 0 << 1;
     QTest::newRow("passes goals and buttons")
-        << QStringList{"1o.b......#"} << "1R" << true << 9 << 0;
-    QTest::newRow("raised door blocks") << QStringList{"1..D......."} << "1R" << true << 2 << 0;
-    QTest::newRow("lowered door passed") << QStringList{"1..d......#"} << "1R" << true << 9 << 0;
+        << QStringList{"1o.b......#"} << "1R" << true << 9 << 0 << -1;
+    QTest::newRow("raised door blocks")
+        << QStringList{"1..D......."} << "1R" << true << 2 << 0 << -1;
+    QTest::newRow("lowered door passed")
+        << QStringList{"1..d......#"} << "1R" << true << 9 << 0 << -1;
     QTest::newRow("resting on a turn leaves straight")
-        << QStringList{"1A........."} << "" << true << 0 << 0;
+        << QStringList{".A........."} << "1R" << true << 10 << 0 << 1;
 }
 
 void TestMovement::slideTable() {
@@ -75,24 +83,18 @@ void TestMovement::slideTable() {
     QFETCH(bool, moves);
     QFETCH(int, endX);
     QFETCH(int, endY);
-    if (move.isEmpty()) {
-        // Stop and turn rows: put the pawn on the special cell and push it right.
-        TMap m = MapFromRows(rows);
+    QFETCH(int, startX);
+    TMap m = MapFromRows(rows);
+    if (startX >= 0) {
         m.PawnNb = 1;
-        m.PawnPos[0] = P(1, 0);
-        TPlay p = Started(m);
-        QCOMPARE(p.PlayMove(1, 'R'), moEnded);
-        QCOMPARE(p.CurMap.PawnPos[0], P(10, 0));
-        QCOMPARE(int(p.PawnMoveStack.size()), 1);
-        Q_UNUSED(endX);
-        Q_UNUSED(endY);
-        return;
+        m.PawnPos[0] = P(startX, 0);
     }
-    TPlay p = Started(MapFromRows(rows));
+    TPlay p = Started(m);
     const TMoveOutcome out = p.PlayMove(move[0].digitValue(), move[1]);
     QCOMPARE(out != moBlocked, moves);
     QCOMPARE(p.CurMap.PawnPos[0], P(endX, endY));
     QCOMPARE(p.MoveCount, moves ? 1 : 0);
+    QCOMPARE(int(p.PawnMoveStack.size()), moves ? 1 : 0); // one stretch: no turn on the way
     QCOMPARE(p.SolutionStack, moves ? move : QString());
 }
 

@@ -1,5 +1,5 @@
 // Computes the board's cell size and everything that follows from it.
-#include "Geometry.h"
+#include "BoardGeometry.h"
 
 #include <algorithm>
 #include <cmath>

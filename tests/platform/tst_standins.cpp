@@ -1,16 +1,13 @@
-// The small stand-ins for what the toolkit lacks: the scaled layout, the symbol-font arrow, the
-// wait that keeps the window alive, the open-URL guard and the game's fonts.
+// The small stand-ins for what the toolkit lacks: the scaled layout, the drop-down arrow, the
+// open-URL guard and the game's fonts.
 #include "Fonts.h"
 #include "DropDownArrow.h"
 #include "OpenUrl.h"
 #include "ScaledLayout.h"
-#include "Wait.h"
 
-#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
-#include <QTimer>
 #include <QtTest>
 
 class TestStandIns : public QObject {
@@ -21,7 +18,6 @@ private slots:
     void nestedScaleY();
     void floating();
     void dropDownArrow();
-    void waitProcessesEvents();
     void openUrlRefusesNonsense();
     void arialIsLiberationSans();
 };
@@ -113,18 +109,6 @@ void TestStandIns::dropDownArrow() {
     QVERIFY(dark(14) >= 4);
     QCOMPARE(dark(2), 0);
     QCOMPARE(dark(29), 0);
-}
-
-void TestStandIns::waitProcessesEvents() {
-    bool ran = false;
-    QTimer::singleShot(10, [&] { ran = true; });
-    QElapsedTimer clock;
-    clock.start();
-    WaitProcessingEvents(60);
-    QVERIFY(ran);
-    QVERIFY(clock.elapsed() >= 55);
-    WaitProcessingEvents(0); // returns at once
-    WaitProcessingEvents(-5);
 }
 
 void TestStandIns::openUrlRefusesNonsense() {

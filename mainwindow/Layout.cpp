@@ -73,28 +73,30 @@ void TVirelMain::BuildToolBar() {
     const int left = B::rcTopLeft | B::rcBottomLeft;
     const int right = B::rcTopRight | B::rcBottomRight;
 
-    btLoad = ToolButton(s, QStringLiteral("&Charger"), left);
-    btLoadPopup = ToolButton(s, QStringLiteral("6"), right);
-    btSave = ToolButton(s, QStringLiteral("&Sauver"), B::rcAll);
-    btSaveAs = ToolButton(s, QStringLiteral("Sau&ver..."), B::rcAll);
-    btPack = ToolButton(s, QStringLiteral("&Pack"), left);
-    btPackPopup = ToolButton(s, QStringLiteral("6"), right);
-    btInfo = ToolButton(s, QStringLiteral("&Information"), B::rcAll);
-    btAbout = ToolButton(s, QStringLiteral("&A propos"), B::rcAll);
-    btEditPlay = ToolButton(s, QStringLiteral("&Editer"), B::rcAll);
+    // Every toolbar button once: its text, rounded corners and place in design units. The popup
+    // arrows belong to their buttons and start where those end; they are placed in the toolbar
+    // itself so nothing clips them.
+    const struct {
+        TRoundButton* TVirelMain::*Button;
+        const char* Text;
+        int Corners;
+        QRectF Place;
+    } buttons[] = {
+        {&TVirelMain::btLoad, "&Charger", left, {22, 4, 80, 32}},
+        {&TVirelMain::btLoadPopup, "6", right, {22 + 79, 4, 20, 32}},
+        {&TVirelMain::btSave, "&Sauver", B::rcAll, {128, 4, 78, 32}},
+        {&TVirelMain::btSaveAs, "Sau&ver...", B::rcAll, {216, 4, 86, 32}},
+        {&TVirelMain::btPack, "&Pack", left, {312, 4, 66, 32}},
+        {&TVirelMain::btPackPopup, "6", right, {312 + 65, 4, 20, 32}},
+        {&TVirelMain::btInfo, "&Information", B::rcAll, {414, 4, 103, 32}},
+        {&TVirelMain::btAbout, "&A propos", B::rcAll, {588, 4, 88, 32}},
+        {&TVirelMain::btEditPlay, "&Editer", B::rcAll, {688, 4, 72, 32}},
+    };
+    for (const auto& b : buttons) {
+        this->*b.Button = ToolButton(s, QString::fromUtf8(b.Text), b.Corners);
+        s->Place(this->*b.Button, b.Place, TextSize);
+    }
     btLoadPopup->DownArrow = btPackPopup->DownArrow = true;
-
-    // The popup arrows belong to their buttons and start where those end; they are placed in
-    // the toolbar itself so nothing clips them.
-    s->Place(btLoad, {22, 4, 80, 32}, TextSize);
-    s->Place(btLoadPopup, {22 + 79, 4, 20, 32}, TextSize);
-    s->Place(btSave, {128, 4, 78, 32}, TextSize);
-    s->Place(btSaveAs, {216, 4, 86, 32}, TextSize);
-    s->Place(btPack, {312, 4, 66, 32}, TextSize);
-    s->Place(btPackPopup, {312 + 65, 4, 20, 32}, TextSize);
-    s->Place(btInfo, {414, 4, 103, 32}, TextSize);
-    s->Place(btAbout, {588, 4, 88, 32}, TextSize);
-    s->Place(btEditPlay, {688, 4, 72, 32}, TextSize);
     QFont arrowFont = btLoadPopup->font();
     arrowFont.setBold(true);
     btLoadPopup->setFont(arrowFont);
@@ -153,14 +155,20 @@ void TVirelMain::BuildPlayPanel() {
     connect(rFast, &TBitmapRect::Clicked, this, [this] { rFastClick(); });
     connect(rSlow, &TBitmapRect::Clicked, this, [this] { rSlowClick(); });
 
-    btUndo = PanelButton(s, QStringLiteral("Annuler"));
-    btReplay = PanelButton(s, QStringLiteral("Rejouer"));
-    btHelp = PanelButton(s, QStringLiteral("Aide"));
-    btSolution = PanelButton(s, QString());
-    s->Place(btUndo, {8, 182, 56, 56}, TextSize);
-    s->Place(btReplay, {8, 258, 56, 56}, TextSize);
-    s->Place(btHelp, {8, 334, 56, 56}, TextSize);
-    s->Place(btSolution, {8, 410, 56, 68}, TextSize);
+    const struct {
+        TRoundButton* TVirelMain::*Button;
+        const char* Text;
+        QRectF Place;
+    } buttons[] = {
+        {&TVirelMain::btUndo, "Annuler", {8, 182, 56, 56}},
+        {&TVirelMain::btReplay, "Rejouer", {8, 258, 56, 56}},
+        {&TVirelMain::btHelp, "Aide", {8, 334, 56, 56}},
+        {&TVirelMain::btSolution, "", {8, 410, 56, 68}},
+    };
+    for (const auto& b : buttons) {
+        this->*b.Button = PanelButton(s, QString::fromUtf8(b.Text));
+        s->Place(this->*b.Button, b.Place, TextSize);
+    }
     const auto icon = [s](TRoundButton* b) {
         auto* r = new TBitmapRect(b);
         s->Place(r, {12, 3, 32, 32});

@@ -21,6 +21,7 @@ private slots:
     void cleanup();
     void designPlaces_data();
     void designPlaces();
+    void buttonsDoNotOverlap();
     void startsOnExample1();
     void editGlyphSize_data();
     void editGlyphSize();
@@ -52,54 +53,71 @@ void TestLayout::cleanup() {
 
 void TestLayout::designPlaces_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRectF>("rect");
     QTest::addColumn<QString>("text");
-    QTest::newRow("load") << "btLoad" << QRectF(22, 4, 80, 32) << "&Charger";
-    QTest::newRow("load arrow") << "btLoadPopup" << QRectF(101, 4, 20, 32) << "6";
-    QTest::newRow("save") << "btSave" << QRectF(128, 4, 78, 32) << "&Sauver";
-    QTest::newRow("save as") << "btSaveAs" << QRectF(216, 4, 86, 32) << "Sau&ver...";
-    QTest::newRow("pack") << "btPack" << QRectF(312, 4, 66, 32) << "&Pack";
-    QTest::newRow("pack arrow") << "btPackPopup" << QRectF(377, 4, 20, 32) << "6";
-    QTest::newRow("info") << "btInfo" << QRectF(414, 4, 103, 32) << "&Information";
-    QTest::newRow("about") << "btAbout" << QRectF(588, 4, 88, 32) << "&A propos";
-    QTest::newRow("edit") << "btEditPlay" << QRectF(688, 4, 72, 32) << "&Editer";
-    QTest::newRow("undo") << "btUndo" << QRectF(8, 182, 56, 56) << "Annuler";
-    QTest::newRow("replay") << "btReplay" << QRectF(8, 258, 56, 56) << "Rejouer";
-    QTest::newRow("help") << "btHelp" << QRectF(8, 334, 56, 56) << "Aide";
-    QTest::newRow("solution") << "btSolution" << QRectF(8, 410, 56, 68) << "";
+    QTest::newRow("load") << "btLoad"
+                          << "&Charger";
+    QTest::newRow("load arrow") << "btLoadPopup"
+                                << "6";
+    QTest::newRow("save") << "btSave"
+                          << "&Sauver";
+    QTest::newRow("save as") << "btSaveAs"
+                             << "Sau&ver...";
+    QTest::newRow("pack") << "btPack"
+                          << "&Pack";
+    QTest::newRow("pack arrow") << "btPackPopup"
+                                << "6";
+    QTest::newRow("info") << "btInfo"
+                          << "&Information";
+    QTest::newRow("about") << "btAbout"
+                           << "&A propos";
+    QTest::newRow("edit") << "btEditPlay"
+                          << "&Editer";
+    QTest::newRow("undo") << "btUndo"
+                          << "Annuler";
+    QTest::newRow("replay") << "btReplay"
+                            << "Rejouer";
+    QTest::newRow("help") << "btHelp"
+                          << "Aide";
+    QTest::newRow("solution") << "btSolution"
+                              << "";
 }
 
+// Each button inside its panel's design area, stretched on screen by the panel's factors.
 void TestLayout::designPlaces() {
     QFETCH(QString, name);
-    QFETCH(QRectF, rect);
-    const std::map<QString, TRoundButton*> buttons = {
-        {"btLoad", Child<TRoundButton>(W, "btLoad")},
-        {"btLoadPopup", Child<TRoundButton>(W, "btLoadPopup")},
-        {"btSave", Child<TRoundButton>(W, "btSave")},
-        {"btSaveAs", Child<TRoundButton>(W, "btSaveAs")},
-        {"btPack", Child<TRoundButton>(W, "btPack")},
-        {"btPackPopup", Child<TRoundButton>(W, "btPackPopup")},
-        {"btInfo", Child<TRoundButton>(W, "btInfo")},
-        {"btAbout", Child<TRoundButton>(W, "btAbout")},
-        {"btEditPlay", Child<TRoundButton>(W, "btEditPlay")},
-        {"btUndo", Child<TRoundButton>(W, "btUndo")},
-        {"btReplay", Child<TRoundButton>(W, "btReplay")},
-        {"btHelp", Child<TRoundButton>(W, "btHelp")},
-        {"btSolution", Child<TRoundButton>(W, "btSolution")}};
-    TRoundButton* b = buttons.at(name);
-    TScaledLayout* s = name.startsWith("btUndo") || name.startsWith("btReplay") ||
-                               name.startsWith("btHelp") || name.startsWith("btSolution")
-                           ? Child<TScaledLayout>(W, "slPlay")
-                           : Child<TScaledLayout>(W, "slToolBar");
-    QCOMPARE(s->DesignRect(b), rect);
+    auto* b = Child<TRoundButton>(W, qPrintable(name));
+    auto* s = qobject_cast<TScaledLayout*>(b->parentWidget());
+    QVERIFY(s);
+    const QRectF rect = s->DesignRect(b);
+    QVERIFY(QRectF(0, 0, s->OriginalWidth(), s->OriginalHeight()).contains(rect));
     QTEST(b->text(), "text");
     QCOMPARE(b->focusPolicy(), Qt::NoFocus);
     QCOMPARE(b->DownArrow, b->text() == "6");
-    // On screen: the design rectangle stretched by the panel's factors.
     const QRect g = b->geometry();
     QVERIFY(qAbs(g.left() - rect.left() * s->FactorX()) <= 1);
     QVERIFY(qAbs(g.width() - rect.width() * s->FactorX()) <= 1);
     QVERIFY(qAbs(g.height() - rect.height() * s->FactorY()) <= 1);
+}
+
+// The toolbar's buttons share one row and the side panel's one column; none covers another,
+// except that a popup arrow starts one unit inside the button it belongs to.
+void TestLayout::buttonsDoNotOverlap() {
+    for (const char* panel : {"slToolBar", "slPlay"}) {
+        auto* s = Child<TScaledLayout>(W, panel);
+        QList<QRectF> rects;
+        for (auto* b : s->findChildren<TRoundButton*>(QString(), Qt::FindDirectChildrenOnly))
+            rects << s->DesignRect(b);
+        QVERIFY(rects.size() >= 4);
+        for (int i = 0; i < rects.size(); ++i) {
+            QCOMPARE(QString(panel) == "slToolBar" ? rects[i].height() : rects[i].width(),
+                     QString(panel) == "slToolBar" ? rects[0].height() : rects[0].width());
+            for (int j = i + 1; j < rects.size(); ++j) {
+                const QRectF both = rects[i].intersected(rects[j]);
+                QVERIFY2(both.isEmpty() || both.width() <= 1,
+                         qPrintable(QString("%1: %2 and %3 overlap").arg(panel).arg(i).arg(j)));
+            }
+        }
+    }
 }
 
 void TestLayout::startsOnExample1() {

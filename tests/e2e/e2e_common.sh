@@ -1,6 +1,19 @@
 # Helpers of the end-to-end runs: Xvfb, the game started from its folder, the caption, the
 # window's size and board geometry, screenshots and a close through the window manager's close
-# request. Sourced by a script that sets bin, out and work (wm_close for a close) and defines fail.
+# request. Sourced first by every end-to-end script, with that script's own arguments.
+
+# The script's arguments: the program, the folder for artefacts, and for some the window
+# manager's close helper and the checker.
+set -u
+bin="$1"
+out="$2"
+wm_close="${3:-}"
+checker="${4:-}"
+work="$(mktemp -d)"
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
 
 xvfb_pid=""
 game_pid=""
@@ -12,6 +25,7 @@ cleanup() {
   wait 2>/dev/null
   rm -rf "$work"
 }
+trap cleanup EXIT
 
 start_xvfb() {
   for tool in Xvfb xdotool xprop xwininfo import convert; do
@@ -20,7 +34,7 @@ start_xvfb() {
   # Xvfb picks a free display itself and writes its number to fd 3.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 150); do
     [ -s "$work/display" ] && break
     kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
     sleep 0.1
@@ -58,7 +72,7 @@ title() {
 
 wait_title() {
   local t=""
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     t="$(title "$wid")"
     [ "$t" = "$1" ] && return 0
     sleep 0.1
@@ -73,7 +87,7 @@ dialog_window() {
 
 wait_dialog() {
   local d=""
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     d="$(dialog_window)"
     [ -n "$d" ] && break
     sleep 0.1
@@ -84,7 +98,7 @@ wait_dialog() {
 }
 
 wait_no_dialog() {
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     [ -z "$(dialog_window)" ] && return 0
     sleep 0.1
   done
@@ -93,7 +107,7 @@ wait_no_dialog() {
 
 # Waits until window $1 no longer shows ($2 names it).
 wait_gone() {
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qx "$1" || return 0
     sleep 0.1
   done
@@ -126,7 +140,7 @@ window_size() {
 # Waits until the main window is $1 by $2.
 wait_size() {
   local size=""
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     size="$(window_size "$wid")"
     [ "$size" = "$1 $2" ] && return 0
     sleep 0.1
@@ -142,7 +156,7 @@ resize_window() {
 
 # Waits until the file or folder $1 exists; $2 says what should have made it.
 wait_file() {
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     [ -e "$1" ] && return 0
     sleep 0.1
   done
@@ -207,7 +221,7 @@ close_game() {
 }
 
 wait_game_end() {
-  for _ in $(seq 100); do
+  for _ in $(seq 150); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
   done

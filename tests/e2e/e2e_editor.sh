@@ -8,18 +8,7 @@
 #
 # The run is a list of stages (see the end of the file); each stage is a function that leaves
 # the game in a known state for the next.
-set -u
-bin="$1"
-out="$2"
-wm_close="$3"
-checker="$4"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 . "$(dirname "$0")/e2e_common.sh"
-trap cleanup EXIT
 
 # ---------------------------------------------------------------------------------------------
 # Helpers

@@ -5,15 +5,6 @@
 # be written and leaves the earlier file byte for byte (this part needs root to mount a small
 # disk, and says so when it cannot).
 # Usage: e2e_hostile.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close
-set -u
-bin="$1"
-out="$2"
-wm_close="$3"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 . "$(dirname "$0")/e2e_common.sh"
 full=""
 unmount_full() {

@@ -5,18 +5,7 @@
 # about box from the toolbar, with screenshots kept next to the test.
 # The pack written is read back with the game's checker.
 # Usage: e2e_packs.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close PATH_TO_virelune-check
-set -u
-bin="$1"
-out="$2"
-wm_close="$3"
-checker="$4"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 . "$(dirname "$0")/e2e_common.sh"
-trap cleanup EXIT
 
 # One map record on the board of example 1, with its solution: ID, title, pawn's place.
 map_record() {

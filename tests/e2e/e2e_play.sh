@@ -3,13 +3,7 @@
 # its cell (6, 4) to the board's right edge (10, 4), Left brings it back; the pawn is found on the
 # screen by its blue colour. Screenshots of each step are kept next to the test.
 # Usage: e2e_play.sh PATH_TO_Virelune ARTEFACT_DIR
-set -u
-bin="$1"
-out="$2"
-work="$(mktemp -d)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
 . "$(dirname "$0")/e2e_common.sh"
-trap cleanup EXIT
 
 # The game folder is the executable's folder: a copy in an empty folder starts without settings.
 start_xvfb

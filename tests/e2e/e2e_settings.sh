@@ -4,17 +4,7 @@
 # the settings file, and the next start back on that position (written again unchanged at the
 # next close). Screenshots are kept next to the test.
 # Usage: e2e_settings.sh PATH_TO_Virelune ARTEFACT_DIR PATH_TO_wm_close
-set -u
-bin="$1"
-out="$2"
-wm_close="$3"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 . "$(dirname "$0")/e2e_common.sh"
-trap cleanup EXIT
 
 start_xvfb
 game="$work/game"

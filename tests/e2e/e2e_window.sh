@@ -2,16 +2,7 @@
 # Starts the real game under Xvfb in a fresh game folder with no settings and checks its window:
 # the caption of example 1, its first size, and a screenshot kept next to the test (two window sizes).
 # Usage: e2e_window.sh PATH_TO_Virelune ARTEFACT_DIR
-set -u
-bin="$1"
-out="$2"
-work="$(mktemp -d)"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 . "$(dirname "$0")/e2e_common.sh"
-trap cleanup EXIT
 
 # The game folder is the executable's folder: a copy in an empty folder starts without settings.
 start_xvfb

@@ -74,9 +74,9 @@ QString TAboutForm::VersionText() {
            QStringLiteral("Juin 2023");
 }
 
-TAboutForm::TAboutForm(TMessenger& Messenger, QWidget* Parent, const float& Scale)
+TAboutForm::TAboutForm(TMessenger& MessageSink, QWidget* Parent, const float& DialogScale)
     : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint), UrlOpener(&OpenUrl),
-      Messenger(Messenger), Scale(Scale) {
+      Messenger(MessageSink), Scale(DialogScale) {
     setModal(true);
     resize(int(DesignWidth), int(DesignHeight));
 

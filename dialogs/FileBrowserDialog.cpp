@@ -88,10 +88,10 @@ private:
     TLoadSaveForm* Owner;
 };
 
-TLoadSaveForm::TLoadSaveForm(TMessenger& Messenger, TFileOps& FileOps, QWidget* Parent,
-                             const float& Scale)
-    : QDialog(Parent, DialogFormFlags), Messenger(Messenger), Folders(Messenger, FileOps),
-      Scale(Scale) {
+TLoadSaveForm::TLoadSaveForm(TMessenger& MessageSink, TFileOps& Disk, QWidget* Parent,
+                             const float& DialogScale)
+    : QDialog(Parent, DialogFormFlags), Messenger(MessageSink), Folders(MessageSink, Disk),
+      Scale(DialogScale) {
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
 
     auto iconButton = [this](const QString& text, const QRectF& rect, TBitmapRect*& icon,

@@ -17,8 +17,8 @@ constexpr double DesignHeight = 136;
 const QColor FormColor = QColor::fromRgba(0xFCD7E8F8);
 } // namespace
 
-TMessageForm::TMessageForm(QWidget* Parent, const float& Scale)
-    : QDialog(Parent, DialogFormFlags), Scale(Scale) {
+TMessageForm::TMessageForm(QWidget* Parent, const float& DialogScale)
+    : QDialog(Parent, DialogFormFlags), Scale(DialogScale) {
     setWindowTitle(QStringLiteral("Virelune - Message"));
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     rImage = new TBitmapRect(Layout);

@@ -67,10 +67,10 @@ private:
 
 } // namespace
 
-TPackForm::TPackForm(TMessenger& Messenger, TFileChooser& Chooser, QWidget* Parent,
-                     const float& Scale)
-    : QDialog(Parent, DialogFormFlags), Messenger(Messenger), Editing(Messenger, Chooser),
-      Scale(Scale) {
+TPackForm::TPackForm(TMessenger& MessageSink, TFileChooser& FileChooser, QWidget* Parent,
+                     const float& DialogScale)
+    : QDialog(Parent, DialogFormFlags), Messenger(MessageSink), Editing(MessageSink, FileChooser),
+      Scale(DialogScale) {
     Layout = SetUpDialogForm(this, FormColor, QSizeF(DesignWidth, DesignHeight));
     // A button with its icon on the left and its text on the right. The icons are drawn when
     // the editor is first shown, so the game starts without rendering them.

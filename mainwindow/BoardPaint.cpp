@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <cmath>
 
-TBoardBox::TBoardBox(TVirelMain* Owner, QWidget* Parent) : QWidget(Parent), Owner(Owner) {
+TBoardBox::TBoardBox(TVirelMain* Window, QWidget* Parent) : QWidget(Parent), Owner(Window) {
     setMouseTracking(false);
 }
 

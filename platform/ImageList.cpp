@@ -15,7 +15,7 @@ static void InitAssets() {
     (void)done;
 }
 
-TImageList::TImageList(const QStringList& Files) : Files(Files), Renderers(Files.size()) {
+TImageList::TImageList(const QStringList& Pictures) : Files(Pictures), Renderers(Pictures.size()) {
     InitAssets();
 }
 

@@ -16,8 +16,8 @@ const QString EmptyPackText =
     QStringLiteral("Un pack sans tableau ne peut pas être sauvé :\r\najouter d'abord un tableau.");
 } // namespace
 
-TPackEditorSession::TPackEditorSession(TMessenger& Messenger, TFileChooser& Chooser)
-    : Messenger(Messenger), Chooser(Chooser) {}
+TPackEditorSession::TPackEditorSession(TMessenger& MessageSink, TFileChooser& FileChooser)
+    : Messenger(MessageSink), Chooser(FileChooser) {}
 
 void TPackEditorSession::Clear() {
     EditedPack = TPack();

@@ -6,8 +6,8 @@
 #include "GameFolder.h"
 #include "Messages.h"
 
-TFolderCommands::TFolderCommands(TMessenger& Messenger, TFileOps& FileOps)
-    : Messenger(Messenger), FileOps(FileOps) {}
+TFolderCommands::TFolderCommands(TMessenger& MessageSink, TFileOps& Disk)
+    : Messenger(MessageSink), FileOps(Disk) {}
 
 QString TFolderCommands::FullPath(const QString& Name) {
     return GameDir() + FolderSeparator + Name;

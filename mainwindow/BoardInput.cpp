@@ -5,7 +5,9 @@
 #include "Callout.h"
 #include "RoundButton.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSlider>
 
 namespace {
@@ -38,6 +40,8 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
     if (Session.EditMode) {
         if (enter && held == Qt::ControlModifier)
             btEditPlayClick();
+        else if (key == Qt::Key_R && held == Qt::ControlModifier)
+            mnSolveClick();
         else
             Event->ignore();
         return;
@@ -66,6 +70,10 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
         }
         if (text == QStringLiteral("s")) {
             btSolutionClick();
+            return;
+        }
+        if (text == QStringLiteral("i")) {
+            mnHintClick();
             return;
         }
     }
@@ -97,6 +105,54 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
         Session.SelectPawnAlong(dir);
     else
         crInfo->hide();
+}
+
+void TVirelMain::BuildBoardMenu() {
+    pmBoard = new QMenu(this);
+    struct TItemRow {
+        const char* Name;
+        QString Text;
+        QString Key; // shown beside the text
+        bool InEditMode;
+        std::function<void()> Click;
+        std::function<bool()> CanAct;
+    };
+    // The items in the order the menu shows them; each mode shows its own.
+    const TItemRow rows[] = {
+        {"mnHint", QStringLiteral("Indice"), QStringLiteral("i"), false, [this] { mnHintClick(); },
+         [this] { return Session.CanHint() && Session.Searching() == TSearch::None; }},
+        {"mnSolve", QStringLiteral("Résoudre"), QStringLiteral("Ctrl+R"), true,
+         [this] { mnSolveClick(); }, [this] { return Session.CanSolveMap(); }},
+        {"mnNew", QStringLiteral("Nouveau"), QString(), true, [this] { btNewClick(); },
+         [this] { return btNew->isEnabled(); }},
+    };
+    for (const TItemRow& row : rows) {
+        QAction* item =
+            pmBoard->addAction(row.Key.isEmpty() ? row.Text : row.Text + u'\t' + row.Key);
+        item->setObjectName(QLatin1String(row.Name));
+        connect(item, &QAction::triggered, this, row.Click);
+        BoardItems.push_back({item, row.InEditMode, row.CanAct});
+    }
+}
+
+void TVirelMain::UpdateBoardMenu() {
+    for (const TBoardItem& i : BoardItems) {
+        i.Item->setVisible(i.InEditMode == Session.EditMode);
+        i.Item->setEnabled(i.Item->isVisible() && i.CanAct());
+    }
+}
+
+void TVirelMain::pbBoardContextMenu(QPoint GlobalPos) {
+    UpdateBoardMenu();
+    pmBoard->popup(GlobalPos);
+}
+
+void TVirelMain::mnHintClick() {
+    Session.Hint();
+}
+
+void TVirelMain::mnSolveClick() {
+    Session.SolveMap();
 }
 
 void TVirelMain::rFastClick() {

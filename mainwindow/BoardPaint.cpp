@@ -4,6 +4,7 @@
 
 #include "ImageList.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,6 +32,11 @@ void TBoardBox::mouseDoubleClickEvent(QMouseEvent* Event) {
 
 void TBoardBox::mouseMoveEvent(QMouseEvent* Event) {
     Owner->pbBoardMouseMove(Event->buttons(), Event->modifiers(), Event->position());
+    Event->accept();
+}
+
+void TBoardBox::contextMenuEvent(QContextMenuEvent* Event) {
+    Owner->pbBoardContextMenu(Event->globalPos());
     Event->accept();
 }
 

@@ -264,6 +264,15 @@ void TVirelMain::BuildCallout() {
     slToolBar->Place(lMapInfo, {6, 33, InfoTextWidth, 17}, TextSize);
     connect(crInfo, &TCalloutRect::Clicked, this, [this] { crInfoClick(); });
     crInfo->hide();
+
+    // The same place tells that a search runs; it goes away with the search, not on a click.
+    crSearch = new TCalloutRect(this);
+    lSearch = new QLabel(QStringLiteral("🔎 Recherche de la meilleure suite…"), crSearch);
+    lSearch->setTextFormat(Qt::PlainText);
+    lSearch->setAttribute(Qt::WA_TransparentForMouseEvents);
+    slToolBar->PlaceFloating(crSearch, {414 - 52, 4 + 28, 217, 37});
+    slToolBar->Place(lSearch, {6, 16, InfoTextWidth, 17}, TextSize);
+    crSearch->hide();
 }
 
 QPixmap TVirelMain::Picture(const TImageList& List, int Index, int Size) const {
@@ -304,6 +313,7 @@ void TVirelMain::PlaceChildren(const TCellMetrics& Metrics) {
                         std::min(w, Metrics.PlayWidth), below);
     pbBoard->setGeometry(0, Metrics.ToolBarHeight, std::max(0, w - Metrics.PlayWidth), below);
     crInfo->raise();
+    crSearch->raise();
 }
 
 void TVirelMain::FormResize() {
@@ -382,6 +392,7 @@ void TVirelMain::btEditPlayClick() {
 }
 
 void TVirelMain::btInfoClick() {
+    Session.CancelSearch();
     if (!btInfo->isEnabled()) return;
     if (InfoVisible()) {
         crInfo->hide();

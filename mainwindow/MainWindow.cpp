@@ -53,6 +53,7 @@ TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindow
     BuildCallout();
     pmLoad = new QMenu(this);
     pmPack = new QMenu(this);
+    BuildBoardMenu();
     pbBoard->setCursor(Qt::PointingHandCursor);
     btSave->setEnabled(false);
     btSaveAs->setEnabled(false);
@@ -92,6 +93,7 @@ void TVirelMain::NameControls() {
         {rEditPlay, "rEditPlay"},
         {pmLoad, "pmLoad"},
         {pmPack, "pmPack"},
+        {pmBoard, "pmBoard"},
         {lbCount, "lbCount"},
         {tbSpeed, "tbSpeed"},
         {rFast, "rFast"},
@@ -131,6 +133,8 @@ void TVirelMain::NameControls() {
         {crInfo, "crInfo"},
         {lPackInfo, "lPackInfo"},
         {lMapInfo, "lMapInfo"},
+        {crSearch, "crSearch"},
+        {lSearch, "lSearch"},
     };
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }
@@ -254,6 +258,7 @@ void TVirelMain::btPackPopupClick() {
 }
 
 void TVirelMain::btAboutClick() {
+    Session.CancelSearch();
     if (Dialogs.ShowAbout) Dialogs.ShowAbout();
 }
 
@@ -345,4 +350,15 @@ void TVirelMain::MapShown() {
 
 void TVirelMain::CommandStarted() {
     crInfo->hide();
+}
+
+void TVirelMain::SearchShown(bool On) {
+    if (On) {
+        pbBoard->setCursor(Qt::BusyCursor);
+        crSearch->show();
+        crSearch->raise();
+    } else {
+        crSearch->hide();
+        pbBoard->setCursor(Session.EditMode ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    }
 }

@@ -11,7 +11,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QPropertyAnimation;
@@ -35,6 +37,8 @@ protected:
     // The second press of a double click arrives marked as such.
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
+    // The right button (or the menu key) opens the board's menu.
+    void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
     TVirelMain* Owner;
@@ -119,6 +123,12 @@ public:
     void pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
                           bool DoubleClick);
     void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
+    // Opens the board's menu at GlobalPos with the items of the current mode.
+    void pbBoardContextMenu(QPoint GlobalPos);
+    // Brings the board menu's items up to date: those of the mode shown, enabled when they can act.
+    void UpdateBoardMenu();
+    void mnHintClick();
+    void mnSolveClick();
     void FormKeyDown(QKeyEvent* Event);
     void tbSpeedChange();
     void rFastClick();
@@ -165,6 +175,7 @@ private:
     void MoveStarted(TSmallPoint From) override;
     bool SlideStep() override;
     void CommandStarted() override;
+    void SearchShown(bool On) override;
 
     void FormCreate();
     void FormShow();
@@ -174,6 +185,7 @@ private:
     void BuildPlayPanel();
     void BuildEditPanel();
     void BuildCallout();
+    void BuildBoardMenu();
     void PlaceChildren(const TCellMetrics& Metrics);
     void FetchSizedIcons();
     void FetchPaletteIcons();
@@ -223,6 +235,14 @@ private:
     TBitmapRect* rEditPlay;
     QMenu* pmLoad;
     QMenu* pmPack;
+    QMenu* pmBoard;
+    // The board menu's items: in play mode or in edit mode, and whether each can act now.
+    struct TBoardItem {
+        QAction* Item;
+        bool InEditMode;
+        std::function<bool()> CanAct;
+    };
+    std::vector<TBoardItem> BoardItems;
 
     QLabel* lbCount;
     QSlider* tbSpeed;
@@ -265,4 +285,7 @@ private:
     TCalloutRect* crInfo;
     QLabel* lPackInfo;
     QLabel* lMapInfo;
+    // Shown while a long search runs.
+    TCalloutRect* crSearch;
+    QLabel* lSearch;
 };

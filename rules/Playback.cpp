@@ -15,7 +15,11 @@ TVerdict JudgeSolution(const QString& Stored, int MoveCount, const QString& Solu
     } else {
         offer = QStringLiteral("Bien joué 👍\r\nVotre solution n'est pas exactement celle stockée.");
     }
-    return {true, offer + QStringLiteral("\r\nFaut-il l'écrire dans un fichier ?"), mtFlagQuestion};
+    return {true, SaveOfferText(offer), mtFlagQuestion};
+}
+
+QString SaveOfferText(const QString& Offer) {
+    return Offer + QStringLiteral("\r\nFaut-il l'écrire dans un fichier ?");
 }
 
 TPlaybackNext AfterStoredMove(TPlay& Play, bool Solved) {

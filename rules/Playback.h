@@ -11,6 +11,9 @@ struct TVerdict {
     TMsgType Kind = mtFlag;
 };
 
+// Offer followed by the question whether to write the new solution into a file.
+QString SaveOfferText(const QString& Offer);
+
 // Judges a solved game of MoveCount moves (SolutionStack) against the stored solution.
 TVerdict JudgeSolution(const QString& Stored, int MoveCount, const QString& SolutionStack);
 

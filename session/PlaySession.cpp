@@ -9,6 +9,7 @@
 #include "Playback.h"
 #include "SavedGame.h"
 #include "Settings.h"
+#include "Solver.h"
 #include "Verify.h"
 
 #include <QFileInfo>
@@ -21,6 +22,16 @@ const QString MoveHint =
     QStringLiteral("🧭 Cliquer sur la ligne ou colonne du pion sélectionné pour le déplacer");
 const QString GiveUpQuestion =
     QStringLiteral("Voulez-vous vraiment abandonner et voir la solution ?");
+const QString NoHintText =
+    QStringLiteral("🧭 Plus aucune solution depuis cette position : annulez des coups.");
+const QString HintTooLongText =
+    QStringLiteral("🧭 Recherche trop longue : pas d'indice pour ce tableau.");
+const QString NoSolutionAtAllText = QStringLiteral("⛔ Ce tableau n'a pas de solution.");
+const QString SolveTooLongText =
+    QStringLiteral("⛔ Recherche trop longue : le tableau n'a pas pu être résolu.");
+
+// How long a search may run before the board shows that the game is thinking.
+constexpr int ThinkDelayMs = 500;
 
 // The number of short waits that make the pause before each stored move of a playback; any
 // command may end the pause between two of them.
@@ -50,6 +61,12 @@ TPlaySession::TPlaySession(TMessenger& MessageSink, TFileChooser& FileChooser)
     connect(&UndoTimer, &QTimer::timeout, this, [this] { UndoTick(); });
     PauseTimer.setSingleShot(true);
     connect(&PauseTimer, &QTimer::timeout, this, [this] { PauseTick(); });
+    ThinkTimer.setObjectName(QStringLiteral("tThink"));
+    ThinkTimer.setSingleShot(true);
+    ThinkTimer.setInterval(ThinkDelayMs);
+    connect(&ThinkTimer, &QTimer::timeout, this, [this] { ThinkTick(); });
+    connect(&Solver, &TSolverJob::Finished, this,
+            [this](const TSolveResult& Result) { SearchFinished(Result); });
 }
 
 TPlaySession::~TPlaySession() {
@@ -95,6 +112,7 @@ void TPlaySession::UpdateCaption(bool InPack) {
 }
 
 void TPlaySession::ShowMap(const TMap& Map) {
+    CancelSearch();
     const TMap copy = Map; // Map may be CurMap itself or a record that a message could change
     TMap& cur = Play.CurMap;
     cur.ID = copy.ID;
@@ -141,6 +159,7 @@ void TPlaySession::DetachMap() {
 void TPlaySession::StartPlay() {
     if (LoadedMap.IsFile()) Verify(Play.CurMap, QString(), Messenger);
     Play.ResetPlay(true);
+    HintLine.clear(); // a solution found on another map, or before edits, leads nowhere here
 }
 
 bool TPlaySession::ConfirmDiscard() {
@@ -190,13 +209,13 @@ void TPlaySession::ChooseMap(int Tag) {
 }
 
 void TPlaySession::OpenChosenFile() {
-    View->CommandStarted();
+    BeginCommand();
     if (!ConfirmDiscard()) return;
     if (Chooser.Execute(osOpenBoth, QString(), QString(), QString())) LoadFile(Chooser.FileName, 1);
 }
 
 bool TPlaySession::SaveMap(bool AskName) {
-    View->CommandStarted();
+    BeginCommand();
     // The map goes to the file from a copy, so a failed write leaves its name, texts and ID.
     TMap map = Play.CurMap;
     QString name = FileName;
@@ -230,7 +249,7 @@ bool TPlaySession::SaveMap(bool AskName) {
 }
 
 void TPlaySession::NewMap() {
-    View->CommandStarted();
+    BeginCommand();
     if (!EditMode || !ConfirmDiscard()) return;
     TMap& map = Play.CurMap;
     map.PawnNb = 0;
@@ -241,6 +260,7 @@ void TPlaySession::NewMap() {
 }
 
 void TPlaySession::SetEditMode(bool On) {
+    CancelSearch();
     EditMode = On;
     if (On) Play.SelectPawn(0);
     View->ModeChanged();
@@ -249,7 +269,7 @@ void TPlaySession::SetEditMode(bool On) {
 
 void TPlaySession::EditPlayClick() {
     if (EditMode) {
-        View->CommandStarted();
+        BeginCommand();
         StartPlay();
         View->BoardChanged();
     } else {
@@ -314,6 +334,7 @@ bool TPlaySession::WriteSettingsAtClose(TSettings WindowPart) {
 // --- Play commands ---
 
 void TPlaySession::PressCell(int Col, int Row) {
+    CancelSearch();
     if (MoveRunning() || Play.CurMap.PawnNb <= 0) return;
     // A press ends a playback; its move in flight goes back, so the record never counts a move
     // whose pawn is drawn back on its start.
@@ -337,7 +358,7 @@ void TPlaySession::PressCell(int Col, int Row) {
 
 void TPlaySession::PushPawn(QChar Dir) {
     if (!IsIdle()) return;
-    View->CommandStarted();
+    BeginCommand();
     if (Play.CurMap.PawnNb <= 0) return;
     Play.PawnDirection = Dir;
     SetAnimation(TAnimation::OneMove);
@@ -346,7 +367,7 @@ void TPlaySession::PushPawn(QChar Dir) {
 bool TPlaySession::SelectNextPawn() {
     const int n = Play.CurMap.PawnNb;
     if (!IsIdle() || n <= 0) return false;
-    View->CommandStarted();
+    BeginCommand();
     FinishUndo();
     Play.SelectPawn(Play.PawnIndex >= n || Play.PawnIndex < 1 ? 1 : Play.PawnIndex + 1);
     return true;
@@ -354,14 +375,14 @@ bool TPlaySession::SelectNextPawn() {
 
 void TPlaySession::SelectPawnAlong(QChar Dir) {
     if (!IsIdle()) return;
-    View->CommandStarted();
+    BeginCommand();
     if (Play.CurMap.PawnNb <= 1) return;
     FinishUndo();
     if (const int p = NearestPawnAlong(Play, Dir); p > 0) Play.SelectPawn(p);
 }
 
 void TPlaySession::Undo() {
-    View->CommandStarted();
+    BeginCommand();
     if (Sliding()) {
         // A move in flight goes back; a playback pauses and plays that stored move again later.
         CancelMove(false);
@@ -380,7 +401,7 @@ void TPlaySession::Undo() {
 }
 
 void TPlaySession::Replay() {
-    View->CommandStarted();
+    BeginCommand();
     UndoTimer.stop();
     Play.ResetPlay(false);
     SetAnimation(TAnimation::Idle);
@@ -389,7 +410,7 @@ void TPlaySession::Replay() {
 
 void TPlaySession::Help() {
     if (!HasHelp()) return;
-    View->CommandStarted();
+    BeginCommand();
     // The help is modal: a move in flight goes back first rather than slide on beneath it.
     if (Sliding()) {
         CancelMove(false);
@@ -400,7 +421,7 @@ void TPlaySession::Help() {
 
 void TPlaySession::SolutionClick() {
     if (!HasSolution()) return;
-    View->CommandStarted();
+    BeginCommand();
     // An undo stepping back through a move's stretches finishes now, so any answer below
     // leaves a whole record.
     FinishUndo();
@@ -431,6 +452,7 @@ void TPlaySession::SetSpeed(int Value) {
 
 void TPlaySession::EditPress(int Col, int Row, TEditTool Tool) {
     if (!EditMode || !OnBoard(Col, Row)) return;
+    CancelSearch();
     TMap& map = Play.CurMap;
     const TEditResult r = ApplyTool(map, Tool, Col, Row, CurCellType);
     switch (r.Kind) {
@@ -453,7 +475,147 @@ void TPlaySession::EditPress(int Col, int Row, TEditTool Tool) {
 
 void TPlaySession::EditDrag(int Col, int Row) {
     if (!EditMode) return;
-    if (DragPaint(Play.CurMap, Col, Row, CurCellType)) View->CellChanged(Col, Row);
+    if (!DragPaint(Play.CurMap, Col, Row, CurCellType)) return;
+    CancelSearch(); // the map being solved is no longer the one drawn
+    View->CellChanged(Col, Row);
+}
+
+// --- The solver ---
+
+void TPlaySession::BeginCommand() {
+    CancelSearch();
+    View->CommandStarted();
+}
+
+bool TPlaySession::CanHint() const {
+    return !EditMode && IsIdle() && !UndoChainRunning() && Play.CurMap.PawnNb > 0 &&
+           !Play.IsSolved();
+}
+
+void TPlaySession::Hint() {
+    // A second hint while the first is being searched waits for the same answer.
+    if (!CanHint() || Search != TSearch::None) return;
+    BeginCommand();
+    if (FollowsHintLine()) {
+        PlayHintMove();
+        return;
+    }
+    HintLine.clear();
+    HintBase = Play.SolutionStack;
+    StartSearch(TSearch::Hint);
+}
+
+void TPlaySession::SolveMap() {
+    if (!CanSolveMap()) return;
+    BeginCommand();
+    // In edit mode the map stands as drawn, at its start.
+    if (UnplayableAsDrawn(Play.CurMap)) {
+        Verify(Play.CurMap, QString(), Messenger);
+        return;
+    }
+    StartSearch(TSearch::SolveMap);
+}
+
+void TPlaySession::StartSearch(TSearch Kind) {
+    Search = Kind;
+    Solver.Start(Play.CurMap, SolverOptions);
+    ThinkTimer.start();
+}
+
+void TPlaySession::CancelSearch() {
+    if (Search == TSearch::None) return;
+    Search = TSearch::None;
+    Solver.Cancel();
+    EndThinking();
+}
+
+void TPlaySession::ThinkTick() {
+    ThinkTimer.stop();
+    if (Search == TSearch::None || Thinking) return;
+    Thinking = true;
+    View->SearchShown(true);
+}
+
+void TPlaySession::EndThinking() {
+    ThinkTimer.stop();
+    if (!Thinking) return;
+    Thinking = false;
+    View->SearchShown(false);
+}
+
+void TPlaySession::WaitForSearch() {
+    Solver.Wait();
+}
+
+void TPlaySession::SearchFinished(const TSolveResult& Result) {
+    const TSearch kind = Search;
+    Search = TSearch::None;
+    EndThinking();
+    if (kind == TSearch::Hint)
+        HintFound(Result);
+    else if (kind == TSearch::SolveMap)
+        MapSolved(Result);
+}
+
+bool TPlaySession::FollowsHintLine() const {
+    const QString& done = Play.SolutionStack;
+    return done.size() >= HintFrom && done.size() < HintLine.size() && HintLine.startsWith(done);
+}
+
+void TPlaySession::PlayHintMove() {
+    const QString move = HintLine.mid(Play.SolutionStack.size(), 2);
+    Play.SelectPawn(CodeValue(move[0]));
+    Play.PawnDirection = move[1];
+    SetAnimation(TAnimation::OneMove);
+}
+
+void TPlaySession::HintFound(const TSolveResult& Result) {
+    switch (Result.Status) {
+    case ssSolved:
+        HintLine = HintBase + Result.Solution;
+        HintFrom = HintBase.size();
+        // Every command drops the search, so the game still stands where it was asked; the
+        // check only guards the record against a surprise.
+        if (CanHint() && FollowsHintLine()) PlayHintMove();
+        return;
+    case ssNoSolution:
+        ShowMsg(NoHintText, mtWarning);
+        return;
+    case ssStopped:
+        ShowMsg(HintTooLongText, mtInformation);
+        return;
+    }
+}
+
+void TPlaySession::MapSolved(const TSolveResult& Result) {
+    if (Result.Status == ssNoSolution) {
+        ShowMsg(NoSolutionAtAllText, mtWarning);
+        return;
+    }
+    if (Result.Status == ssStopped) {
+        ShowMsg(SolveTooLongText, mtWarning);
+        return;
+    }
+    const QString optimum = QStringLiteral("✅ Solution optimale : %1 coups").arg(Result.Moves);
+    if (Changed > 0) {
+        // The map has lost its ID and stored solution already: the optimum is one more edit.
+        SetChanged(Changed + 1);
+        Play.SetSolution(Result.Solution);
+        ShowMsg(optimum + u'.', mtInformation);
+        return;
+    }
+    // An unedited map keeps its identity and texts: the solution only goes to a file if the
+    // player wants it there.
+    const QString& stored = Play.CurMap.Solution;
+    const int storedMoves = int(stored.size() / 2);
+    if (!stored.isEmpty() && storedMoves == Result.Moves) {
+        ShowMsg(optimum + QStringLiteral(", comme la solution enregistrée."), mtInformation);
+        return;
+    }
+    const QString text = stored.isEmpty()
+                             ? optimum + u'.'
+                             : optimum + QStringLiteral(" (au lieu de %1).").arg(storedMoves);
+    if (ShowMsg(SaveOfferText(text), mtFlagQuestion) == mrYes) SaveNewSolution(Result.Solution);
 }
 
 // --- The clock ---
@@ -576,16 +738,20 @@ void TPlaySession::PlayerVerdict() {
     const QString found = Play.SolutionStack;
     const TVerdict verdict = JudgeSolution(Play.CurMap.Solution, Play.MoveCount, found);
     const int answer = ShowMsg(verdict.Text, verdict.Kind);
-    if (!verdict.OfferSave || answer != mrYes) return;
-    Play.CurMap.Solution = found;
+    if (verdict.OfferSave && answer == mrYes) SaveNewSolution(found);
+}
+
+void TPlaySession::SaveNewSolution(const QString& Found) {
+    Play.CurMap.Solution = Found;
     SaveMap(true);
     // Saved over the same file, under a new name (the map is now that file), or not saved at
     // all: the map keeps the new solution. Giving it back its old solution after a save under
     // a new name would let a later save erase the solution from that file.
-    Play.SetSolution(found);
+    Play.SetSolution(Found);
 }
 
 void TPlaySession::CancelMove(bool Stop) {
+    CancelSearch(); // whatever stops a move stops a search too: a load, the close, the packs
     if (IsIdle()) return;
     AnimateTimer.stop();
     // Only a move in flight is taken back; between two moves there is nothing to undo.

@@ -9,6 +9,7 @@
 #include "MapEdit.h"
 #include "Messages.h"
 #include "Play.h"
+#include "SolverJob.h"
 #include "Types.h"
 
 #include <QObject>
@@ -22,6 +23,13 @@ enum class TAnimation {
     OneMove,         // the player's move slides
     Playback,        // the stored solution plays (or stands paused between two of its moves)
     PlaybackPausing, // the short pause before the next stored move
+};
+
+// What the search running on the worker thread is for.
+enum class TSearch {
+    None,
+    Hint,     // the next move from the current position (play mode)
+    SolveMap, // the map as drawn, from its start (edit mode)
 };
 
 // What the session tells the window. Every method has a default that does nothing, so a test
@@ -56,6 +64,9 @@ public:
     virtual bool SlideStep() { return true; }
     // A command began: transient information (the callout) goes away.
     virtual void CommandStarted() {}
+    // A search has run long enough for the player to wait on it (On), or it has ended (Off):
+    // the board shows that the game is thinking.
+    virtual void SearchShown(bool /*On*/) {}
 };
 
 class TPlaySession : public QObject, private TPlayListener {
@@ -149,6 +160,31 @@ public:
     void EditPress(int Col, int Row, TEditTool Tool);
     void EditDrag(int Col, int Row);
 
+    // --- The solver: hints in play, solving the map in the editor ---
+    // Plays the first move of a shortest solution from the current position as the player's
+    // own move. The search runs on a worker thread; while the player follows the solution it
+    // found, the next hints come from it at once.
+    void Hint();
+    // Idle in play mode, between two moves, on a position that is not solved yet.
+    bool CanHint() const;
+    // Solves the map as drawn, from its start (edit mode).
+    void SolveMap();
+    bool CanSolveMap() const { return EditMode && Search == TSearch::None; }
+    // Drops the search in progress: every command but the one that started it does this.
+    void CancelSearch();
+    TSearch Searching() const { return Search; }
+    // The board is showing that the game thinks.
+    bool SearchShowing() const { return Thinking; }
+    // How long a search runs before the board shows it thinks.
+    int ThinkDelay() const { return ThinkTimer.interval(); }
+    bool ThinkRunning() const { return ThinkTimer.isActive(); }
+    // The end of that delay (its timer calls this; tests call it by hand).
+    void ThinkTick();
+    // Blocks until the search in progress has answered and handles the answer at once.
+    void WaitForSearch();
+    // The search's limits; tests lower the memory to see a search stop.
+    TSolveOptions SolverOptions;
+
     // --- The clock ---
     TAnimation Animation() const { return Anim; }
     bool IsIdle() const { return Anim == TAnimation::Idle; }
@@ -195,6 +231,19 @@ private:
     void EndStoredMove(bool Solved);
     // The player solved the map: the verdict, and the offer to save the new solution.
     void PlayerVerdict();
+    // Oui to an offer to save a better solution: Found goes into a file chosen by the player,
+    // and the map keeps it.
+    void SaveNewSolution(const QString& Found);
+    // Every command first drops a search in progress and the callout.
+    void BeginCommand();
+    void StartSearch(TSearch Kind);
+    void SearchFinished(const TSolveResult& Result);
+    void HintFound(const TSolveResult& Result);
+    void MapSolved(const TSolveResult& Result);
+    // The player's moves so far lead along the known solution, which has a move left.
+    bool FollowsHintLine() const;
+    void PlayHintMove();
+    void EndThinking();
     // A playback that was pausing or gliding stands still between two stored moves.
     void StayPaused();
 
@@ -212,4 +261,15 @@ private:
     int PauseLeft = 0;
     // The pause before the stored move has been waited: the next tick plays that move.
     bool PauseDone = false;
+
+    TSolverJob Solver{this};
+    TSearch Search = TSearch::None;
+    QTimer ThinkTimer{this};
+    bool Thinking = false;
+    // The moves from the start of the game through the last solution found for a hint: the
+    // player's moves when it was asked for, then that solution. HintFrom is where it begins.
+    QString HintLine;
+    qsizetype HintFrom = 0;
+    // The record when the running hint search began.
+    QString HintBase;
 };

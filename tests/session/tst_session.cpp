@@ -4,6 +4,7 @@
 #include "GameFolder.h"
 #include "MapFile.h"
 #include "PlaySession.h"
+#include "Playback.h"
 #include "SavedGame.h"
 #include "ScriptedChooser.h"
 #include "Settings.h"
@@ -17,6 +18,8 @@ namespace {
 class TRecordingView : public TSessionView {
 public:
     int Documents = 0, Packs = 0, Shown = 0, Modes = 0, Starts = 0, Ends = 0, Slides = 0;
+    QList<bool> Searches; // SearchShown, in order
+    void SearchShown(bool On) override { Searches << On; }
     QList<TSmallPoint> MoveStarts;
     void DocumentChanged() override { ++Documents; }
     void PackLoaded() override { ++Packs; }
@@ -34,6 +37,10 @@ const QStringList Short = {"###########", "#.1.o#....#"};
 // Pawn 1 pushed down from (2, 1) meets the turn cell at (2, 2) and goes on sideways: one move of
 // two stretches.
 const QStringList Turning = {"###########", "#.1.......#", "#.A.......#"};
+// The pawn slides over its goal whichever way it goes: it can never stop there.
+const QStringList Unsolvable = {"###########", "#.1o.....##"};
+// No goal at all.
+const QStringList NoGoal = {"###########", "#.1......##"};
 
 } // namespace
 
@@ -53,6 +60,17 @@ private slots:
     void unsavedEditsAsk_data();
     void unsavedEditsAsk();
     void gameKeptAcrossRuns();
+    void hintsReachTheVerdict();
+    void hintLineReusedWhileFollowed();
+    void hintWithoutSolution_data();
+    void hintWithoutSolution();
+    void searchCancelledByCommand();
+    void hintIgnored_data();
+    void hintIgnored();
+    void solveInEditor_data();
+    void solveInEditor();
+    void solveEditedMap();
+    void solvedMapSavedOnOui();
 
 private:
     // Runs the clock until it stops: ticks, the pause's waits and the undo chain.
@@ -331,6 +349,280 @@ void TestSession::gameKeptAcrossRuns() {
         next.FinishUndo();
     }
     QCOMPARE(next.Play.CurMap.PawnPos, ExampleMap(2).PawnPos);
+}
+
+// Example 3, hint after hint: each plays one move of a shortest solution as the player's own,
+// one search answers them all, and the last one earns the verdict of a 12-move solution.
+void TestSession::hintsReachTheVerdict() {
+    Show(ExampleMap(3), TLoadedMap::Example(3));
+    QCOMPARE(S->ThinkDelay(), 500);
+    int searches = 0;
+    for (int n = 0; n < 20 && Messages.Shown.isEmpty(); ++n) {
+        S->Hint();
+        if (S->Searching() == TSearch::Hint) {
+            ++searches;
+            QVERIFY(S->ThinkRunning());
+            S->WaitForSearch();
+            QCOMPARE(S->Searching(), TSearch::None);
+            QVERIFY(!S->ThinkRunning());
+        }
+        QVERIFY(S->MoveRunning()); // animated like any move
+        RunClock();
+    }
+    QCOMPARE(searches, 1);
+    QCOMPARE(S->Play.MoveCount, 12);
+    QVERIFY(S->Play.IsSolved());
+    QCOMPARE(Messages.Shown.size(), 1);
+    QCOMPARE(Messages.Shown[0].first, mtFlagQuestion);
+    QVERIFY(Messages.Shown[0].second.startsWith(QStringLiteral("Formidable !")));
+    QVERIFY(View.Searches.isEmpty()); // answered before the board had to show it thinks
+    // Recorded like the player's moves: undone one by one.
+    S->Undo();
+    S->FinishUndo();
+    QCOMPARE(S->Play.MoveCount, 11);
+    // Solved, then undone, and a hint again: the known line answers at once.
+    S->Hint();
+    QCOMPARE(S->Searching(), TSearch::None);
+    RunClock();
+    QCOMPARE(S->Play.MoveCount, 12);
+    // On a solved position a hint does nothing.
+    Messages.Shown.clear();
+    S->Hint();
+    QVERIFY(S->IsIdle());
+    QCOMPARE(S->Searching(), TSearch::None);
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+void TestSession::hintLineReusedWhileFollowed() {
+    Show(ExampleMap(3), TLoadedMap::Example(3));
+    S->Hint();
+    S->WaitForSearch();
+    RunClock();
+    const QString first = S->Play.SolutionStack;
+    QCOMPARE(first.size(), 2);
+    // Back to the start: the start of the line is followed again.
+    S->Undo();
+    S->FinishUndo();
+    S->Hint();
+    QCOMPARE(S->Searching(), TSearch::None);
+    RunClock();
+    QCOMPARE(S->Play.SolutionStack, first);
+    // Rewound and then off the line: a new search.
+    S->Replay();
+    for (int p = 1; p <= S->Play.CurMap.PawnNb && S->Play.MoveCount == 0; ++p)
+        for (const QChar dir : QStringLiteral("LURD"))
+            if (S->Play.MoveCount == 0 && QString::number(p) + dir != first) {
+                S->Play.SelectPawn(p);
+                S->PushPawn(dir);
+                RunClock();
+            }
+    QCOMPARE(S->Play.MoveCount, 1);
+    S->Hint();
+    QCOMPARE(S->Searching(), TSearch::Hint);
+    S->WaitForSearch();
+    QVERIFY(S->MoveRunning());
+    RunClock();
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+void TestSession::hintWithoutSolution_data() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<qulonglong>("memory");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("dead position")
+        << Unsolvable << qulonglong(DefaultSolverMemory) << int(mtWarning)
+        << "🧭 Plus aucune solution depuis cette position : annulez des coups.";
+    QTest::newRow("search stopped at its limit")
+        << Unsolvable << qulonglong(1) << int(mtInformation)
+        << "🧭 Recherche trop longue : pas d'indice pour ce tableau.";
+}
+
+void TestSession::hintWithoutSolution() {
+    QFETCH(QStringList, rows);
+    QFETCH(qulonglong, memory);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    Show(MapFromRows(rows));
+    S->SolverOptions.MemoryLimit = memory;
+    S->Hint();
+    // Long enough to show that the game thinks; the answer takes that away again.
+    S->ThinkTick();
+    QVERIFY(S->SearchShowing());
+    S->WaitForSearch();
+    QVERIFY(!S->SearchShowing());
+    QCOMPARE(View.Searches, (QList<bool>{true, false}));
+    QCOMPARE(Messages.Shown.size(), 1);
+    QCOMPARE(int(Messages.Shown[0].first), kind);
+    QCOMPARE(Messages.Shown[0].second, text);
+    QCOMPARE(S->Play.MoveCount, 0);
+    QVERIFY(S->IsIdle());
+}
+
+// Any other command drops the search: its answer never plays a move.
+void TestSession::searchCancelledByCommand() {
+    Show(ExampleMap(3), TLoadedMap::Example(3));
+    S->Hint();
+    S->ThinkTick();
+    S->PushPawn(u'L');
+    QCOMPARE(S->Searching(), TSearch::None);
+    QVERIFY(!S->SearchShowing());
+    QCOMPARE(View.Searches, (QList<bool>{true, false}));
+    RunClock();
+    const QString played = S->Play.SolutionStack;
+    // A late answer of the dropped search, if the worker posted one, is not delivered.
+    QCoreApplication::processEvents();
+    S->WaitForSearch();
+    QCOMPARE(S->Play.SolutionStack, played);
+    QVERIFY(S->IsIdle());
+
+    // The same in the editor: a press on the board drops the solving of the map.
+    S->SetEditMode(true);
+    S->SolveMap();
+    QCOMPARE(S->Searching(), TSearch::SolveMap);
+    S->EditPress(0, 0, etCell);
+    QCOMPARE(S->Searching(), TSearch::None);
+    QCoreApplication::processEvents();
+    QCOMPARE(S->Changed, 1);
+    QVERIFY(S->Play.CurMap.Solution.isEmpty());
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+void TestSession::hintIgnored_data() {
+    QTest::addColumn<QString>("when");
+    QTest::newRow("edit mode") << "edit";
+    QTest::newRow("during a move") << "move";
+    QTest::newRow("during an undo chain") << "undo";
+    QTest::newRow("during a playback") << "playback";
+    QTest::newRow("solved position") << "solved";
+}
+
+void TestSession::hintIgnored() {
+    QFETCH(QString, when);
+    if (when == "undo") {
+        Show(MapFromRows(Turning));
+        S->PushPawn(u'D');
+        RunClock();
+        S->Undo();
+        QVERIFY(S->UndoChainRunning());
+    } else if (when == "solved") {
+        Show(MapFromRows({"###########", "#.u.......#"}));
+    } else {
+        Show(ExampleMap(3), TLoadedMap::Example(3));
+        if (when == "edit") S->SetEditMode(true);
+        if (when == "move") S->PushPawn(u'L');
+        if (when == "playback") S->SolutionClick();
+    }
+    const TAnimation before = S->Animation();
+    const QString stack = S->Play.SolutionStack;
+    S->Hint();
+    QCOMPARE(S->Searching(), TSearch::None);
+    QCOMPARE(S->Animation(), before);
+    QCOMPARE(S->Play.SolutionStack, stack);
+    QVERIFY(Messages.Shown.isEmpty());
+}
+
+// Résoudre in the editor on a map that is not edited, or that cannot be solved.
+void TestSession::solveInEditor_data() {
+    QTest::addColumn<QStringList>("rows"); // empty: example 1 or 3 (stored)
+    QTest::addColumn<int>("example");
+    QTest::addColumn<qulonglong>("memory");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const qulonglong dflt = DefaultSolverMemory;
+    QTest::newRow("unplayable: the map's defects")
+        << NoGoal << 0 << dflt << int(mtWarning)
+        << "🪳 Un ou plusieurs défauts détectés :\r\nIl faut au moins une case but.";
+    QTest::newRow("no solution") << Unsolvable << 0 << dflt << int(mtWarning)
+                                 << "⛔ Ce tableau n'a pas de solution.";
+    QTest::newRow("stopped") << Unsolvable << 0 << qulonglong(1) << int(mtWarning)
+                             << "⛔ Recherche trop longue : le tableau n'a pas pu être résolu.";
+    QTest::newRow("as stored") << QStringList() << 1 << dflt << int(mtInformation)
+                               << "✅ Solution optimale : 7 coups, comme la solution enregistrée.";
+    QTest::newRow("shorter than stored")
+        << QStringList() << 3 << dflt << int(mtFlagQuestion)
+        << "✅ Solution optimale : 12 coups (au lieu de 14).\r\nFaut-il l'écrire dans un fichier ?";
+    QTest::newRow("none stored") << (QStringList{"###########", "#.1.o#....#"}) << 0 << dflt
+                                 << int(mtFlagQuestion)
+                                 << "✅ Solution optimale : 1 coups.\r\nFaut-il l'écrire dans un "
+                                    "fichier ?";
+}
+
+void TestSession::solveInEditor() {
+    QFETCH(QStringList, rows);
+    QFETCH(int, example);
+    QFETCH(qulonglong, memory);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    S->SetEditMode(true);
+    if (example > 0)
+        Show(ExampleMap(example), TLoadedMap::Example(example));
+    else
+        Show(MapFromRows(rows));
+    const TMap before = S->Play.CurMap;
+    S->SolverOptions.MemoryLimit = memory;
+    S->SolveMap();
+    S->WaitForSearch();
+    QCOMPARE(Messages.Shown.size(), 1);
+    QCOMPARE(int(Messages.Shown[0].first), kind);
+    QCOMPARE(Messages.Shown[0].second, text);
+    // Declined or not offered: the map is not edited and keeps what it had.
+    QCOMPARE(S->Changed, 0);
+    QCOMPARE(S->Play.CurMap.Solution, before.Solution);
+    QCOMPARE(S->Play.CurMap.ID, before.ID);
+    QCOMPARE(S->LoadedMap.Stored(), example);
+    QVERIFY(Chooser.Modes.isEmpty());
+}
+
+// An edited map takes the shortest solution as one more edit; saving keeps it.
+void TestSession::solveEditedMap() {
+    S->SetEditMode(true);
+    Show(ExampleMap(3), TLoadedMap::Example(3));
+    S->EditPress(0, 0, etCell); // a wall corner turns to floor: the same puzzle, now detached
+    QCOMPARE(S->Changed, 1);
+    QVERIFY(S->Play.CurMap.Solution.isEmpty());
+    S->SolveMap();
+    S->WaitForSearch();
+    QCOMPARE(Messages.Texts(), QStringList{QStringLiteral("✅ Solution optimale : 12 coups.")});
+    QCOMPARE(Messages.Shown[0].first, mtInformation);
+    QCOMPARE(S->Changed, 2);
+    const QString found = S->Play.CurMap.Solution;
+    QCOMPARE(found.size(), 24);
+    QVERIFY(S->CanSave());
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("maps")));
+    Chooser.Answers = {QStringLiteral("maps/three.vrm")};
+    QVERIFY(S->SaveMap(false));
+    TPack read;
+    QVERIFY(ReadMaps(osOpenBoth, read, QStringLiteral("maps/three.vrm"), Messages));
+    QCOMPARE(read.Maps[0].Solution, found);
+    // The solution solves the map: its playback ends as it should.
+    TPlay play;
+    play.CurMap = read.Maps[0];
+    play.ResetPlay(true);
+    Messages.Shown.clear();
+    QVERIFY(PlayStoredSolution(play, Messages));
+}
+
+// Oui to the offer runs the end-of-game offer's steps: a file chosen, written with the shortest
+// solution, and the map keeps it; the example keeps its ID and is not edited.
+void TestSession::solvedMapSavedOnOui() {
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("maps")));
+    S->SetEditMode(true);
+    Show(ExampleMap(3), TLoadedMap::Example(3));
+    Messages.Answers = {mrYes};
+    Chooser.Answers = {QStringLiteral("maps/best3.vrm")};
+    S->SolveMap();
+    S->WaitForSearch();
+    QCOMPARE(Messages.Shown.size(), 1);
+    QCOMPARE(Chooser.Modes, QList<TOpenSaveType>{osSaveMap});
+    TPack read;
+    QVERIFY(ReadMaps(osOpenBoth, read, QStringLiteral("maps/best3.vrm"), Messages));
+    QCOMPARE(read.Maps[0].Solution.size(), 24);
+    QCOMPARE(read.Maps[0].ID, ExampleMap(3).ID);
+    QCOMPARE(read.Maps[0].PawnPos, ExampleMap(3).PawnPos);
+    QCOMPARE(S->Play.CurMap.Solution, read.Maps[0].Solution);
+    QCOMPARE(S->FileName, QStringLiteral("maps/best3.vrm"));
+    QCOMPARE(S->Changed, 0);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

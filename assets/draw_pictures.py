@@ -433,4 +433,17 @@ def emblem():
 
 if __name__ == '__main__':
     cells(); rised(); pawns()
-    glyphs(); menu(); buttons(); messages(); overview(); treeview(); emblem()
+    glyphs(); menu(); buttons(); messages(); overview(); treeview(); emblem(); progress()
+def star_points(cx, cy, r_out, r_in):
+    return [(cx + (r_out if k % 2 == 0 else r_in) * math.sin(k * math.pi / 5),
+             cy - (r_out if k % 2 == 0 else r_in) * math.cos(k * math.pi / 5)) for k in range(10)]
+
+def progress():
+    # Marks of the Load and Pack menus: a map solved, and one solved in the fewest moves.
+    star = pts(star_points(16, 17, 14.5, 6.2))
+    write('progress', 'StarOutline', svg(32,
+          f'<polygon points="{star}" fill="#fff6d8" stroke="#b8860b" stroke-width="2.2" stroke-linejoin="round"/>'))
+    d = lin('sf', 8, 4, 24, 30, [(0, '#ffe680'), (0.55, '#ffc21a'), (1, '#e08a00')])
+    write('progress', 'StarFull', svg(32,
+          f'<polygon points="{star}" fill="url(#sf)" stroke="#a86a00" stroke-width="1.6" stroke-linejoin="round"/>', d))
+

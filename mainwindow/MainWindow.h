@@ -35,6 +35,7 @@ protected:
     // The second press of a double click arrives marked as such.
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
     TVirelMain* Owner;
@@ -85,6 +86,8 @@ public:
     void btPackPopupClick();
     void btAboutClick();
     void CheckLoadedMenuItem();
+    // Each map's mark (none, star outline, full star) and tooltip in the Load and Pack menus.
+    void ShowProgressMarks();
     // Stops a running move and offers to save unsaved changes; false keeps the window open.
     bool FormCloseQuery();
     // Writes the settings and the game in progress (the close has been accepted).
@@ -120,6 +123,12 @@ public:
                           bool DoubleClick);
     void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
     void FormKeyDown(QKeyEvent* Event);
+    // The board's right-click menu: its items for the mode and state, then shown at GlobalPos.
+    void pbBoardContextMenu(QPoint GlobalPos);
+    void FillBoardMenu();
+    // Afficher les arrêts: marks where the selected pawn would stop in each direction.
+    bool ShowStops = false;
+    void SetShowStops(bool On);
     void tbSpeedChange();
     void rFastClick();
     void rSlowClick();
@@ -165,6 +174,7 @@ private:
     void MoveStarted(TSmallPoint From) override;
     bool SlideStep() override;
     void CommandStarted() override;
+    void ProgressChanged() override;
 
     void FormCreate();
     void FormShow();
@@ -190,6 +200,7 @@ private:
     };
     const TBoardPictures& BoardPictures();
     void PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int Row1);
+    void PaintStops(QPainter& Canvas);
 
     TMainWindowDialogs Dialogs;
     TBoardPictures Pictures;
@@ -223,6 +234,7 @@ private:
     TBitmapRect* rEditPlay;
     QMenu* pmLoad;
     QMenu* pmPack;
+    QMenu* pmBoard;
 
     QLabel* lbCount;
     QSlider* tbSpeed;

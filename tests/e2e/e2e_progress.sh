@@ -25,14 +25,14 @@ sleep 0.2
 
 # The number of gold pixels of the full star in screenshot $1.
 gold_pixels() {
-  convert "$1" -fuzz 10% -fill white -opaque '#ffc21a' -fill black +opaque white \
+  convert "$1" -fuzz 10% -fill black +opaque '#ffc21a' -fill white -opaque '#ffc21a' \
     -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
-# Opens the Load menu and keeps a screenshot of the screen as $1.
+# Opens the Load menu and keeps a screenshot of it alone as $1.
 load_menu_shot() {
   click_toolbar 111 20
-  shot "$1" root
+  shot "$1" "$(wait_dialog "the Load menu")"
   xdotool key Escape
   sleep 0.3
 }

@@ -110,6 +110,18 @@ def sand_slab(x, y, s):
             out.append(f'<polygon points="{pts([(tx+ts,ty),(tx+ts,ty+ts),(tx,ty+ts),(tx+e,ty+ts-e),(tx+ts-e,ty+ts-e),(tx+ts-e,ty+e)])}" fill="{SAND_LO}"/>')
     return ''.join(out)
 
+def flat_plate(x, y, s):
+    # four flat sand tiles, evenly lit, with a dark groove all round
+    h = s / 2
+    g = s * 0.03
+    out = [f'<rect x="{f(x-1)}" y="{f(y-1)}" width="{f(s+2)}" height="{f(s+2)}" fill="#4a3c22" fill-opacity="0.75"/>',
+           f'<rect x="{f(x)}" y="{f(y)}" width="{f(s)}" height="{f(s)}" fill="#a48a58"/>']
+    for i in range(2):
+        for j in range(2):
+            col = '#cdb582' if (i + j) % 2 == 0 else '#c3aa76'
+            out.append(f'<rect x="{f(x+i*h+g)}" y="{f(y+j*h+g)}" width="{f(h-2*g)}" height="{f(h-2*g)}" fill="{col}"/>')
+    return ''.join(out)
+
 def cells():
     write('cells', 'Void', svg(56, floor()))
     wall_top = pyramid_top(0, 0, 56, 28, BROWN)
@@ -122,10 +134,9 @@ def cells():
     write('cells', 'TurnB', svg(56, floor() + f'<g transform="matrix(-1 0 0 1 56 0)">{turn_arrows()}</g>'))
     body, defs = push_button(15, 15, 26)
     write('cells', 'Button', svg(56, floor() + body, defs))
-    # lowered into the floor: the floor's edge casts a thin shadow over the slab's top and left
-    sunk = ('<polygon points="0,0 56,0 53,3 3,3 3,53 0,56" fill="#3b2e16" fill-opacity="0.35"/>'
-            '<polygon points="3,3 53,3 52,4.5 4.5,4.5 4.5,52 3,53" fill="#3b2e16" fill-opacity="0.15"/>')
-    write('cells', 'DoorDown', svg(56, sand_slab(0, 0, 56) + sunk))
+    # lowered: a flat plate lying level with the floor, framed by the floor's stones and a thin
+    # groove; no side, no shadow, nothing that reads as height
+    write('cells', 'DoorDown', svg(56, floor() + flat_plate(5, 5, 46)))
 
 BROWN = dict(top='#b9834f', left='#a57340', right='#7f5530', bottom='#6e4826', edge='#4a2f17', cap='#c79260')
 def pyramid_top(x, y, w, h, c, cap=0.22):
@@ -161,7 +172,11 @@ def block(top_svg, side_r, side_b, edge, T=58, D=4):
 
 def rised():
     write('rised', 'Wall', svg(66, block(pyramid_top(0, 0, 58, 58, BROWN), '#5e3c1e', '#4f3218', '#2e1d0d')))
-    write('rised', 'DoorUp', svg(66, block(sand_slab(0, 0, 58), '#9c8352', '#85703f', '#5a4826')))
+    # raised: the same block as a wall, in sand, with its flat tiled cap on a bevelled top, deep
+    # side faces and the wall's shadow
+    SANDP = dict(top='#f2dfae', left='#e4cc94', right='#a88e58', bottom='#947a47', edge='#5a4826', cap=SAND)
+    cap = sand_slab(58 * 0.2, 58 * 0.2, 58 * 0.6)
+    write('rised', 'DoorUp', svg(66, block(pyramid_top(0, 0, 58, 58, SANDP, cap=0.6) + cap, '#7a623a', '#685230', '#3e3018')))
 
 def ball(cx, cy, r, base, light, dark, id, shadow=True):
     defs = (rad(id, cx - r*0.35, cy - r*0.4, r*1.45, [(0, light), (0.45, base), (1, dark)]) +
@@ -431,6 +446,19 @@ def treeview():
 def emblem():
     write('emblem', 'Emblem', emblem_svg(80))
 
+def star_points(cx, cy, r_out, r_in):
+    return [(cx + (r_out if k % 2 == 0 else r_in) * math.sin(k * math.pi / 5),
+             cy - (r_out if k % 2 == 0 else r_in) * math.cos(k * math.pi / 5)) for k in range(10)]
+
+def progress():
+    # Marks of the Load and Pack menus: a map solved, and one solved in the fewest moves.
+    star = pts(star_points(16, 17, 14.5, 6.2))
+    write('progress', 'StarOutline', svg(32,
+          f'<polygon points="{star}" fill="#fff6d8" stroke="#b8860b" stroke-width="2.2" stroke-linejoin="round"/>'))
+    d = lin('sf', 8, 4, 24, 30, [(0, '#ffe680'), (0.55, '#ffc21a'), (1, '#e08a00')])
+    write('progress', 'StarFull', svg(32,
+          f'<polygon points="{star}" fill="url(#sf)" stroke="#a86a00" stroke-width="1.6" stroke-linejoin="round"/>', d))
+
 if __name__ == '__main__':
     cells(); rised(); pawns()
-    glyphs(); menu(); buttons(); messages(); overview(); treeview(); emblem()
+    glyphs(); menu(); buttons(); messages(); overview(); treeview(); emblem(); progress()

@@ -20,6 +20,8 @@ void TVirelMain::tbSpeedChange() {
 void TVirelMain::AnimationChanged() {
     // The pace depends on whether a playback runs.
     tbSpeedChange();
+    // Stop marks go while a pawn moves and come back where it now stands.
+    if (ShowStops) InvalidateBoard();
 }
 
 void TVirelMain::PlaybackStarted() {

@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSlider>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace {
 // The modifiers that count: the keypad flag only says where a key sits.
@@ -37,19 +40,36 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
     const Qt::KeyboardModifiers held = Held(Event);
     const int key = Event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool pageKey = key == Qt::Key_PageDown || key == Qt::Key_PageUp;
+    const int pageStep = key == Qt::Key_PageDown ? 1 : -1;
     if (Session.EditMode) {
         if (enter && held == Qt::ControlModifier)
             btEditPlayClick();
         else if (key == Qt::Key_R && held == Qt::ControlModifier)
             mnSolveClick();
+        else if (pageKey && held == Qt::NoModifier)
+            Session.GoToMap(pageStep);
         else
             Event->ignore();
+        return;
+    }
+    if ((key == Qt::Key_Y && held == Qt::ControlModifier) ||
+        (key == Qt::Key_Backspace && held == Qt::ShiftModifier)) {
+        Session.Redo();
         return;
     }
     if (held == Qt::NoModifier) {
         const QString text = Event->text();
         if (key == Qt::Key_Backspace) {
             if (btUndo->isEnabled()) btUndoClick();
+            return;
+        }
+        if (pageKey) {
+            Session.GoToMap(pageStep);
+            return;
+        }
+        if (text == QStringLiteral("m")) {
+            SetShowStops(!ShowStops);
             return;
         }
         if (text == QStringLiteral(" ")) {
@@ -107,52 +127,60 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
         crInfo->hide();
 }
 
-void TVirelMain::BuildBoardMenu() {
-    pmBoard = new QMenu(this);
-    struct TItemRow {
-        const char* Name;
-        QString Text;
-        QString Key; // shown beside the text
-        bool InEditMode;
-        std::function<void()> Click;
-        std::function<bool()> CanAct;
-    };
-    // The items in the order the menu shows them; each mode shows its own.
-    const TItemRow rows[] = {
-        {"mnHint", QStringLiteral("Indice"), QStringLiteral("i"), false, [this] { mnHintClick(); },
-         [this] { return Session.CanHint() && Session.Searching() == TSearch::None; }},
-        {"mnSolve", QStringLiteral("Résoudre"), QStringLiteral("Ctrl+R"), true,
-         [this] { mnSolveClick(); }, [this] { return Session.CanSolveMap(); }},
-        {"mnNew", QStringLiteral("Nouveau"), QString(), true, [this] { btNewClick(); },
-         [this] { return btNew->isEnabled(); }},
-    };
-    for (const TItemRow& row : rows) {
-        QAction* item =
-            pmBoard->addAction(row.Key.isEmpty() ? row.Text : row.Text + u'\t' + row.Key);
-        item->setObjectName(QLatin1String(row.Name));
-        connect(item, &QAction::triggered, this, row.Click);
-        BoardItems.push_back({item, row.InEditMode, row.CanAct});
-    }
-}
-
-void TVirelMain::UpdateBoardMenu() {
-    for (const TBoardItem& i : BoardItems) {
-        i.Item->setVisible(i.InEditMode == Session.EditMode);
-        i.Item->setEnabled(i.Item->isVisible() && i.CanAct());
-    }
-}
-
 void TVirelMain::pbBoardContextMenu(QPoint GlobalPos) {
+    crInfo->hide();
     UpdateBoardMenu();
     pmBoard->popup(GlobalPos);
 }
 
-void TVirelMain::mnHintClick() {
-    Session.Hint();
-}
-
-void TVirelMain::mnSolveClick() {
-    Session.SolveMap();
+void TVirelMain::UpdateBoardMenu() {
+    // One line per command: its text, the key that does the same, whether it can act now, and
+    // what it does. Keys are shown as the player reads them on a French keyboard.
+    struct TBoardItem {
+        const char* Name;
+        QString Text;
+        QString Key;
+        bool Enabled;
+        std::function<void()> Act;
+        std::optional<bool> Checked = std::nullopt; // a check item, and its state
+    };
+    const bool idle = Session.IsIdle();
+    std::vector<TBoardItem> items;
+    if (Session.EditMode) {
+        items = {
+            {"mnSolve", QStringLiteral("Résoudre"), QStringLiteral("Ctrl+R"), Session.CanSolveMap(),
+             [this] { mnSolveClick(); }},
+            {"mnNew", QStringLiteral("Nouveau"), QString(), btNew->isEnabled(),
+             [this] { btNewClick(); }},
+        };
+    } else {
+        items = {
+            {"mnHint", QStringLiteral("Indice"), QStringLiteral("i"),
+             Session.CanHint() && Session.Searching() == TSearch::None, [this] { mnHintClick(); }},
+            {"mnRedo", QStringLiteral("Rétablir"), QStringLiteral("Ctrl+Y"),
+             idle && Session.CanRedo() && !Session.UndoChainRunning(), [this] { Session.Redo(); }},
+            {"mnUndo", QStringLiteral("Annuler"), QStringLiteral("Retour arrière"),
+             btUndo->isEnabled(), [this] { btUndoClick(); }},
+            {"mnReplay", QStringLiteral("Rejouer"), QStringLiteral("Ctrl+Entrée"),
+             btReplay->isEnabled(), [this] { btReplayClick(); }},
+            {"mnPrevMap", QStringLiteral("Tableau précédent"), QStringLiteral("Page préc."),
+             Session.CanGoToMap(-1), [this] { Session.GoToMap(-1); }},
+            {"mnNextMap", QStringLiteral("Tableau suivant"), QStringLiteral("Page suiv."),
+             Session.CanGoToMap(1), [this] { Session.GoToMap(1); }},
+            {"mnShowStops", QStringLiteral("Afficher les arrêts"), QStringLiteral("m"), true,
+             [this] { SetShowStops(!ShowStops); }, ShowStops},
+        };
+    }
+    pmBoard->clear();
+    for (const TBoardItem& item : items) {
+        QAction* a = pmBoard->addAction(
+            item.Key.isEmpty() ? item.Text : item.Text + QLatin1Char('\t') + item.Key);
+        a->setObjectName(QLatin1String(item.Name));
+        a->setEnabled(item.Enabled);
+        a->setCheckable(item.Checked.has_value());
+        a->setChecked(item.Checked.value_or(false));
+        connect(a, &QAction::triggered, this, item.Act);
+    }
 }
 
 void TVirelMain::rFastClick() {
@@ -179,4 +207,12 @@ void TVirelMain::btHelpClick() {
 void TVirelMain::btSolutionClick() {
     if (!btSolution->isEnabled()) return;
     Session.SolutionClick();
+}
+
+void TVirelMain::mnHintClick() {
+    Session.Hint();
+}
+
+void TVirelMain::mnSolveClick() {
+    Session.SolveMap();
 }

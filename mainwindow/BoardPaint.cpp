@@ -2,12 +2,15 @@
 // during an animation, just the cells under the moving pawn; and asks for repaints.
 #include "MainWindow.h"
 
+#include "Callout.h"
 #include "ImageList.h"
+#include "PlayInput.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QTimer>
 #include <cmath>
 
@@ -30,13 +33,13 @@ void TBoardBox::mouseDoubleClickEvent(QMouseEvent* Event) {
     Event->accept();
 }
 
-void TBoardBox::mouseMoveEvent(QMouseEvent* Event) {
-    Owner->pbBoardMouseMove(Event->buttons(), Event->modifiers(), Event->position());
+void TBoardBox::contextMenuEvent(QContextMenuEvent* Event) {
+    Owner->pbBoardContextMenu(Event->globalPos());
     Event->accept();
 }
 
-void TBoardBox::contextMenuEvent(QContextMenuEvent* Event) {
-    Owner->pbBoardContextMenu(Event->globalPos());
+void TBoardBox::mouseMoveEvent(QMouseEvent* Event) {
+    Owner->pbBoardMouseMove(Event->buttons(), Event->modifiers(), Event->position());
     Event->accept();
 }
 
@@ -142,6 +145,38 @@ void TVirelMain::pbBoardPaint(QPainter& Canvas, const QRegion& Pending) {
         y += CellSize;
     }
     for (int i = 0; i < rowsBelow; ++i) wallRow();
+    PaintStops(Canvas);
+}
+
+void TVirelMain::PaintStops(QPainter& Canvas) {
+    if (!ShowStops || Session.EditMode || !Session.IsIdle() || Session.UndoChainRunning()) return;
+    // A small arrowhead in the cell where the pawn would come to rest, pointing the way it
+    // went, set back towards the side it arrives from, so two directions ending on the same
+    // cell stay apart.
+    const qreal half = CellSize / 2.0, size = std::max(5.0, CellSize / 7.0);
+    Canvas.save();
+    Canvas.setRenderHint(QPainter::Antialiasing);
+    Canvas.setPen(QPen(QColor(255, 255, 255, 230), std::max(1.0, CellSize / 40.0)));
+    Canvas.setBrush(QColor(0x1f, 0x5f, 0xd0, 215));
+    for (const TStopMark& stop : StopsOf(Session.Play, Session.Play.PawnIndex)) {
+        const int d = int(Directions.indexOf(stop.Direction));
+        const QPointF way(d == 0 ? -1 : d == 2 ? 1 : 0, d == 1 ? -1 : d == 3 ? 1 : 0);
+        const QPointF side(-way.y(), way.x());
+        const QPointF centre = QPointF(BorderX + stop.Cell.x * CellSize + half,
+                                       BorderY + stop.Cell.y * CellSize + half) -
+                               way * (CellSize / 5.0);
+        const QPointF tip = centre + way * size;
+        const QPointF back = centre - way * (size * 0.6);
+        const QPolygonF head{tip, back + side * size, back - side * size};
+        Canvas.drawPolygon(head);
+    }
+    Canvas.restore();
+}
+
+void TVirelMain::SetShowStops(bool On) {
+    crInfo->hide();
+    ShowStops = On;
+    InvalidateBoard();
 }
 
 QRect TVirelMain::BoardRect() const {

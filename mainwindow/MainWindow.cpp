@@ -53,7 +53,9 @@ TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindow
     BuildCallout();
     pmLoad = new QMenu(this);
     pmPack = new QMenu(this);
-    BuildBoardMenu();
+    pmBoard = new QMenu(this);
+    pmLoad->setToolTipsVisible(true);
+    pmPack->setToolTipsVisible(true);
     pbBoard->setCursor(Qt::PointingHandCursor);
     btSave->setEnabled(false);
     btSaveAs->setEnabled(false);
@@ -186,6 +188,7 @@ void TVirelMain::FormShow() {
     const std::unique_ptr<TSettings> ini =
         IniFile ? std::move(IniFile) : std::make_unique<TSettings>();
     tbSpeed->setValue(ini->Speed);
+    ShowStops = ini->ShowStops;
     Session.RestoreSettings(*ini);
 }
 
@@ -205,6 +208,7 @@ void TVirelMain::FormClose() {
         s.Left = g.left();
     }
     s.Speed = tbSpeed->value();
+    s.ShowStops = ShowStops;
     // A failure is reported inside; the game closes all the same.
     Session.WriteSettingsAtClose(s);
 }
@@ -217,6 +221,30 @@ void TVirelMain::CheckLoadedMenuItem() {
     const TLoadedMap shown = Session.LoadedMap;
     check(pmLoad, shown.IsExample() ? shown.Number() : 0);
     check(pmPack, shown.IsPackMap() ? shown.Number() : 0);
+}
+
+void TVirelMain::ShowProgressMarks() {
+    const auto mark = [this](QAction* item, const TMap& map) {
+        const TProgressMark m = Session.MarkOf(map);
+        const QSize size(32, 32);
+        const qreal ratio = devicePixelRatioF();
+        item->setIcon(m == pgNone ? QIcon()
+                                  : QIcon(Images::Progress().Bitmap(
+                                        m == pgOptimal ? Images::prStarFull : Images::prStarOutline,
+                                        size, ratio)));
+        item->setToolTip(Session.TipOf(map));
+    };
+    const auto examples = pmLoad->actions();
+    for (int i = 0; i < examples.size() && i < ExampleCount; ++i)
+        mark(examples[i], ExampleMap(i + 1));
+    const auto packMaps = pmPack->actions();
+    const TPack& pack = Session.CurPack;
+    for (int i = 0; i < packMaps.size() && i < int(pack.MapNb); ++i)
+        mark(packMaps[i], pack.Maps[size_t(i)]);
+}
+
+void TVirelMain::ProgressChanged() {
+    ShowProgressMarks();
 }
 
 void TVirelMain::btLoadClick() {
@@ -304,6 +332,8 @@ void TVirelMain::CellChanged(int Col, int Row) {
 
 void TVirelMain::PawnChanged(int Index) {
     InvalidatePawn(Index);
+    // Another pawn selected: its stop marks replace the old ones.
+    if (ShowStops && Session.IsIdle()) InvalidateBoard();
 }
 
 void TVirelMain::BoardChanged() {
@@ -341,6 +371,7 @@ void TVirelMain::PackLoaded() {
         connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(-n); });
     }
     btPackPopup->setEnabled(true);
+    ShowProgressMarks();
 }
 
 void TVirelMain::MapShown() {

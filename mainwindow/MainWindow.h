@@ -89,6 +89,8 @@ public:
     void btPackPopupClick();
     void btAboutClick();
     void CheckLoadedMenuItem();
+    // Each map's mark (none, star outline, full star) and tooltip in the Load and Pack menus.
+    void ShowProgressMarks();
     // Stops a running move and offers to save unsaved changes; false keeps the window open.
     bool FormCloseQuery();
     // Writes the settings and the game in progress (the close has been accepted).
@@ -123,13 +125,15 @@ public:
     void pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
                           bool DoubleClick);
     void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
-    // Opens the board's menu at GlobalPos with the items of the current mode.
-    void pbBoardContextMenu(QPoint GlobalPos);
-    // Brings the board menu's items up to date: those of the mode shown, enabled when they can act.
-    void UpdateBoardMenu();
     void mnHintClick();
     void mnSolveClick();
     void FormKeyDown(QKeyEvent* Event);
+    // The board's right-click menu: its items for the mode and state, then shown at GlobalPos.
+    void pbBoardContextMenu(QPoint GlobalPos);
+    void UpdateBoardMenu();
+    // Afficher les arrêts: marks where the selected pawn would stop in each direction.
+    bool ShowStops = false;
+    void SetShowStops(bool On);
     void tbSpeedChange();
     void rFastClick();
     void rSlowClick();
@@ -176,6 +180,7 @@ private:
     bool SlideStep() override;
     void CommandStarted() override;
     void SearchShown(bool On) override;
+    void ProgressChanged() override;
 
     void FormCreate();
     void FormShow();
@@ -185,7 +190,6 @@ private:
     void BuildPlayPanel();
     void BuildEditPanel();
     void BuildCallout();
-    void BuildBoardMenu();
     void PlaceChildren(const TCellMetrics& Metrics);
     void FetchSizedIcons();
     void FetchPaletteIcons();
@@ -202,6 +206,7 @@ private:
     };
     const TBoardPictures& BoardPictures();
     void PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int Row1);
+    void PaintStops(QPainter& Canvas);
 
     TMainWindowDialogs Dialogs;
     TBoardPictures Pictures;
@@ -236,13 +241,6 @@ private:
     QMenu* pmLoad;
     QMenu* pmPack;
     QMenu* pmBoard;
-    // The board menu's items: in play mode or in edit mode, and whether each can act now.
-    struct TBoardItem {
-        QAction* Item;
-        bool InEditMode;
-        std::function<bool()> CanAct;
-    };
-    std::vector<TBoardItem> BoardItems;
 
     QLabel* lbCount;
     QSlider* tbSpeed;

@@ -130,4 +130,9 @@ const TImageList& DialogIcons() {
     return list;
 }
 
+const TImageList& Progress() {
+    static const TImageList list(Paths("progress", {"StarOutline", "StarFull"}));
+    return list;
+}
+
 } // namespace Images

@@ -41,6 +41,8 @@ enum TMessageImage { meFlag, meWarning, meError };
 enum TTreeImage { tiFolder, tiMapFile, tiPackFile };
 // The pack editor's and file browser's own button pictures.
 enum TDialogIcon { diAdd, diReplace, diMoveUp, diMoveDown, diRename };
+// The marks of a solved map in the Load and Pack menus.
+enum TProgressImage { prStarOutline, prStarFull };
 
 const TImageList& Cell();     // imgListCell
 const TImageList& Rised();    // imgListRised
@@ -53,4 +55,5 @@ const TImageList& OverView(); // ImgListOverView, nine thumbnail tiles
 const TImageList& TreeView(); // ImgListTreeView
 const TImageList& Emblem();   // the game's emblem (about box, window icon)
 const TImageList& DialogIcons();
+const TImageList& Progress();
 } // namespace Images

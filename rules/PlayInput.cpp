@@ -81,3 +81,15 @@ QString SolutionCountText(const QString& Solution) {
     if (Solution.isEmpty()) return QStringLiteral("(?)");
     return QStringLiteral("(%1 coups)").arg(Solution.size() / 2);
 }
+
+std::vector<TStopMark> StopsOf(const TPlay& Play, int Pawn) {
+    std::vector<TStopMark> stops;
+    if (Pawn < 1 || Pawn > Play.CurMap.PawnNb || Play.MoveInFlight()) return stops;
+    for (const QChar dir : Directions) {
+        TPlay trial = Play;
+        trial.Listener = nullptr;
+        if (trial.PlayMove(Pawn, dir) == moBlocked) continue;
+        stops.push_back({dir, trial.CurMap.PawnPos[size_t(Pawn - 1)]});
+    }
+    return stops;
+}

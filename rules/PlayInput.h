@@ -14,6 +14,14 @@ QChar DirectionToward(TSmallPoint PawnCell, int Col, int Row);
 // 0 when none is found.
 int NearestPawnAlong(const TPlay& Play, QChar Dir);
 
+// Where pawn Pawn would come to rest, turns, stops and doors included, if pushed towards Dir;
+// none when it cannot leave its cell. Play itself is left untouched.
+struct TStopMark {
+    QChar Direction;
+    TSmallPoint Cell;
+};
+std::vector<TStopMark> StopsOf(const TPlay& Play, int Pawn);
+
 // Animation pace for the speed setting (0 fastest .. 4 slowest).
 int AnimationInterval(int Speed);
 // Pixels a pawn advances per tick at CellSize; Playback is true during a stored-solution playback.

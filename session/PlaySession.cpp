@@ -158,6 +158,7 @@ void TPlaySession::DetachMap() {
 
 void TPlaySession::StartPlay() {
     if (LoadedMap.IsFile()) Verify(Play.CurMap, QString(), Messenger);
+    ForgetUndone();
     Play.ResetPlay(true);
     HintLine.clear(); // a solution found on another map, or before edits, leads nowhere here
 }
@@ -206,6 +207,24 @@ void TPlaySession::ChooseMap(int Tag) {
     LoadedMap = TLoadedMap::FromStored(Tag);
     FileName.clear();
     ShowMap(Tag > 0 ? ExampleMap(Tag) : CurPack.Maps[size_t(-Tag - 1)]);
+}
+
+int TPlaySession::NeighbourMap(int Step) const {
+    if (LoadedMap.IsFile()) return 0;
+    const int n = LoadedMap.Number() + Step;
+    const int last = LoadedMap.IsExample() ? ExampleCount : int(CurPack.MapNb);
+    if (n < 1 || n > last) return 0;
+    return LoadedMap.IsExample() ? n : -n;
+}
+
+bool TPlaySession::CanGoToMap(int Step) const {
+    return (EditMode || IsIdle()) && NeighbourMap(Step) != 0;
+}
+
+void TPlaySession::GoToMap(int Step) {
+    if (!CanGoToMap(Step)) return;
+    View->CommandStarted();
+    ChooseMap(NeighbourMap(Step));
 }
 
 void TPlaySession::OpenChosenFile() {
@@ -262,6 +281,7 @@ void TPlaySession::NewMap() {
 void TPlaySession::SetEditMode(bool On) {
     CancelSearch();
     EditMode = On;
+    ForgetUndone();
     if (On) Play.SelectPawn(0);
     View->ModeChanged();
     View->DocumentChanged();
@@ -280,7 +300,36 @@ void TPlaySession::EditPlayClick() {
 
 // --- Start and close ---
 
+void TPlaySession::ReadProgress() {
+    ProgressStore.Load(SettingsFilePath());
+    View->ProgressChanged();
+}
+
+void TPlaySession::SetOptimum(const QString& ID, int Moves) {
+    if (!TProgressStore::IsMapID(ID) || Moves <= 0) return;
+    RecordOptimum(SettingsFilePath(), ID, Moves, Messenger);
+    ReadProgress();
+}
+
+void TPlaySession::RecordProgress() {
+    const QString& id = Play.CurMap.ID;
+    if (!TProgressStore::IsMapID(id)) return; // a new or edited map is no map of record
+    RecordWin(SettingsFilePath(), id, Play.MoveCount, Messenger);
+    ReadProgress();
+}
+
+TProgressMark TPlaySession::MarkOf(const TMap& Map) const {
+    const int best = ProgressStore.Best(Map.ID);
+    return ProgressMark(best, KnownOptimum(best, ProgressStore.Optimum(Map.ID), Map.Solution));
+}
+
+QString TPlaySession::TipOf(const TMap& Map) const {
+    const int best = ProgressStore.Best(Map.ID);
+    return ProgressTip(best, KnownOptimum(best, ProgressStore.Optimum(Map.ID), Map.Solution));
+}
+
 void TPlaySession::RestoreSettings(const TSettings& Stored) {
+    ReadProgress();
     LoadedMap = TLoadedMap::Example(1);
     SetEditMode(Stored.EditMode);
     const int stored = Stored.LoadedMap;
@@ -390,6 +439,8 @@ void TPlaySession::Undo() {
         return;
     }
     if (UndoChainRunning() || Play.MoveCount <= 0) return;
+    // The player's own moves can be played again; a playback's belong to the stored solution.
+    if (!InPlayback()) RedoMoves.prepend(Play.SolutionStack.mid(2 * (Play.MoveCount - 1), 2));
     if (Play.BeginUndo()) UndoTimer.start(); // the pawn goes back stretch by stretch
     if (Play.MoveCount == 0) {
         SetAnimation(TAnimation::Idle);
@@ -403,9 +454,48 @@ void TPlaySession::Undo() {
 void TPlaySession::Replay() {
     BeginCommand();
     UndoTimer.stop();
+    if (InPlayback())
+        ForgetUndone();
+    else
+        RedoMoves.prepend(Play.SolutionStack.left(2 * Play.MoveCount));
+    RedoBeforeMove.reset();
     Play.ResetPlay(false);
     SetAnimation(TAnimation::Idle);
     View->BoardChanged();
+}
+
+void TPlaySession::Redo() {
+    if (EditMode || !IsIdle() || UndoChainRunning() || RedoMoves.size() < 2) return;
+    View->CommandStarted();
+    const int pawn = CodeValue(RedoMoves[0]);
+    const QChar dir = RedoMoves[1];
+    if (pawn < 1 || pawn > Play.CurMap.PawnNb || !Directions.contains(dir)) {
+        ForgetUndone();
+        return;
+    }
+    Play.SelectPawn(pawn);
+    Play.PawnDirection = dir;
+    SetAnimation(TAnimation::OneMove);
+}
+
+void TPlaySession::ForgetUndone() {
+    RedoMoves.clear();
+    RedoBeforeMove.reset();
+}
+
+void TPlaySession::MoveTakenBack() {
+    if (RedoBeforeMove) RedoMoves = *RedoBeforeMove;
+    RedoBeforeMove.reset();
+}
+
+void TPlaySession::MovePlayed() {
+    RedoBeforeMove = RedoMoves;
+    if (RedoMoves.isEmpty()) return;
+    const QString played = Play.SolutionStack.mid(2 * (Play.MoveCount - 1), 2);
+    if (RedoMoves.startsWith(played))
+        RedoMoves.remove(0, 2);
+    else
+        ForgetUndone();
 }
 
 void TPlaySession::Help() {
@@ -429,6 +519,7 @@ void TPlaySession::SolutionClick() {
         CancelMove(true);
         if (Play.MoveCount != 0 && ShowMsg(GiveUpQuestion, mtQuestion) != mrYes) return;
         Replay();
+        ForgetUndone();
         Play.SolutionStep = 0;
         Play.SelectPawn(0); // no pawn is highlighted until the first stored move picks one
         View->PlaybackStarted();
@@ -660,6 +751,7 @@ void TPlaySession::Tick() {
     // The stretch has arrived: its cell is the one the rules aimed at, whatever the window's
     // cell size did meanwhile.
     if (Play.Arrive() == arContinues) return;
+    RedoBeforeMove.reset();
     const bool solved = Play.MoveSolved();
     if (Anim == TAnimation::Playback) {
         EndStoredMove(solved);
@@ -694,7 +786,7 @@ bool TPlaySession::BeginMove() {
     }
     // A move left in flight by a command that only stopped the animation is drawn back on its
     // start already: it goes from the record too, rather than block every later move.
-    if (Play.MoveInFlight()) Play.CancelMove();
+    if (Play.MoveInFlight() && Play.CancelMove()) MoveTakenBack();
     const TSmallPoint from = Play.StretchStart();
     if (!Play.StartMove()) {
         const bool playback = Anim == TAnimation::Playback;
@@ -702,6 +794,8 @@ bool TPlaySession::BeginMove() {
         if (playback) ShowMsg(IncompatibleSolutionText(), mtError);
         return false;
     }
+    RedoBeforeMove.reset();
+    if (Anim == TAnimation::OneMove) MovePlayed();
     View->MoveStarted(from);
     AnimationStart = false;
     return true;
@@ -735,6 +829,8 @@ void TPlaySession::EndStoredMove(bool Solved) {
 }
 
 void TPlaySession::PlayerVerdict() {
+    // Recorded before the verdict shows, so a game killed meanwhile keeps its win.
+    RecordProgress();
     const QString found = Play.SolutionStack;
     const TVerdict verdict = JudgeSolution(Play.CurMap.Solution, Play.MoveCount, found);
     const int answer = ShowMsg(verdict.Text, verdict.Kind);
@@ -754,8 +850,9 @@ void TPlaySession::CancelMove(bool Stop) {
     CancelSearch(); // whatever stops a move stops a search too: a load, the close, the packs
     if (IsIdle()) return;
     AnimateTimer.stop();
-    // Only a move in flight is taken back; between two moves there is nothing to undo.
-    Play.CancelMove();
+    // Only a move in flight is taken back; between two moves there is nothing to undo. A move
+    // of the player's that never arrived leaves the undone moves as they were.
+    if (Play.CancelMove()) MoveTakenBack();
     if (Stop || MoveRunning()) SetAnimation(TAnimation::Idle);
     View->BoardChanged();
 }

@@ -10,10 +10,12 @@
 #include "Messages.h"
 #include "Play.h"
 #include "SolverJob.h"
+#include "Progress.h"
 #include "Types.h"
 
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 struct TSettings;
 
@@ -67,6 +69,8 @@ public:
     // A search has run long enough for the player to wait on it (On), or it has ended (Off):
     // the board shows that the game is thinking.
     virtual void SearchShown(bool /*On*/) {}
+    // A win or an optimum was recorded: the menus' marks may change.
+    virtual void ProgressChanged() {}
 };
 
 class TPlaySession : public QObject, private TPlayListener {
@@ -99,6 +103,10 @@ public:
     bool HasHelp() const { return !Play.CurMap.Help.isEmpty(); }
     bool HasSolution() const { return !Play.CurMap.Solution.isEmpty(); }
     bool CanUndo() const { return Play.MoveCount > 0; }
+    // Moves taken back by Annuler or Rejouer that Rétablir can play again.
+    bool CanRedo() const { return !EditMode && !RedoMoves.isEmpty(); }
+    // The undone moves in solution notation, the next one to play again first.
+    const QString& UndoneMoves() const { return RedoMoves; }
     bool CanSave() const { return Changed > 0 && EditMode; }
 
     // Shows Map (a copy is taken first): the document's texts, its pawns and board, and, in
@@ -115,6 +123,13 @@ public:
     bool LoadFile(const QString& FName, int Index);
     // Example Tag (1..10) or map -Tag of the loaded pack, after the unsaved-changes question.
     void ChooseMap(int Tag);
+    // The example or pack map Step places after (1) or before (-1) the one shown; 0 when there
+    // is none: a single file, a new or detached map, or the end of the examples or of the pack.
+    int NeighbourMap(int Step) const;
+    // Whether Tableau suivant / précédent can act now: in edit mode, or idle in play mode.
+    bool CanGoToMap(int Step) const;
+    // Shows that neighbour, after the same unsaved-changes question as the menus.
+    void GoToMap(int Step);
     // Opens a file chosen in the file browser.
     void OpenChosenFile();
     // Writes the current map to its file, or to one chosen in the save dialog; true when written.
@@ -125,6 +140,17 @@ public:
     void EditPlayClick();
     // Turns edit mode on or off without touching the game.
     void SetEditMode(bool On);
+
+    // --- Progress per map ---
+    // The fewest moves and the optima recorded in the settings file, as last read.
+    const TProgressStore& Progress() const { return ProgressStore; }
+    void ReadProgress();
+    // The optimum found for the map with this ID (by the solver): cached in the settings file at
+    // once and shown in the menus.
+    void SetOptimum(const QString& ID, int Moves);
+    // How the menus mark a map, and the tooltip that goes with the mark.
+    TProgressMark MarkOf(const TMap& Map) const;
+    QString TipOf(const TMap& Map) const;
 
     // --- Start and close ---
     // The stored mode, map and game at start (the speed is the window's).
@@ -148,6 +174,8 @@ public:
     void SelectPawnAlong(QChar Dir);
     void Undo();
     void Replay();
+    // Plays the next undone move again, animated like any move; only when idle in play mode.
+    void Redo();
     void Help();
     // Starts, pauses and resumes the playback of the stored solution.
     void SolutionClick();
@@ -244,8 +272,16 @@ private:
     bool FollowsHintLine() const;
     void PlayHintMove();
     void EndThinking();
+    // The player's win goes into the settings file at once.
+    void RecordProgress();
     // A playback that was pausing or gliding stands still between two stored moves.
     void StayPaused();
+    // The player's move that just set off: the next undone move keeps the rest, any other
+    // move forgets them.
+    void MovePlayed();
+    // A move in flight was taken back: it was never played.
+    void MoveTakenBack();
+    void ForgetUndone();
 
     TMessenger& Messenger;
     TFileChooser& Chooser;
@@ -272,4 +308,9 @@ private:
     qsizetype HintFrom = 0;
     // The record when the running hint search began.
     QString HintBase;
+    // Undone moves, oldest first; and as they stood before the move in flight, so that a move
+    // taken back before it arrives leaves them as they were.
+    QString RedoMoves;
+    TProgressStore ProgressStore;
+    std::optional<QString> RedoBeforeMove;
 };

@@ -80,23 +80,25 @@ qsizetype TIniStore::FindSection(const QString& Section) const {
     return -1;
 }
 
-qsizetype TIniStore::FindKey(const QString& Section, const QString& Key) const {
+qsizetype TIniStore::FindKey(const QString& Section, const QString& Key,
+                             Qt::CaseSensitivity KeyCase) const {
     const qsizetype s = FindSection(Section);
     if (s < 0) return -1;
     for (qsizetype i = s + 1; i < Lines.size() && !IsSectionLine(Lines[i]); ++i) {
         const qsizetype eq = Lines[i].indexOf(QLatin1Char('='));
-        if (eq > 0 && Lines[i].left(eq).trimmed().compare(Key, Qt::CaseInsensitive) == 0) return i;
+        if (eq > 0 && Lines[i].left(eq).trimmed().compare(Key, KeyCase) == 0) return i;
     }
     return -1;
 }
 
-bool TIniStore::HasKey(const QString& Section, const QString& Key) const {
-    return FindKey(Section, Key) >= 0;
+bool TIniStore::HasKey(const QString& Section, const QString& Key,
+                       Qt::CaseSensitivity KeyCase) const {
+    return FindKey(Section, Key, KeyCase) >= 0;
 }
 
-QString TIniStore::ReadString(const QString& Section, const QString& Key,
-                              const QString& Default) const {
-    const qsizetype i = FindKey(Section, Key);
+QString TIniStore::ReadString(const QString& Section, const QString& Key, const QString& Default,
+                              Qt::CaseSensitivity KeyCase) const {
+    const qsizetype i = FindKey(Section, Key, KeyCase);
     if (i < 0) return Default;
     return Lines[i].mid(Lines[i].indexOf(QLatin1Char('=')) + 1).trimmed();
 }
@@ -112,9 +114,10 @@ bool TIniStore::ReadBool(const QString& Section, const QString& Key, bool Defaul
     return ReadInteger(Section, Key, Default ? 1 : 0) != 0;
 }
 
-void TIniStore::WriteString(const QString& Section, const QString& Key, const QString& Value) {
+void TIniStore::WriteString(const QString& Section, const QString& Key, const QString& Value,
+                            Qt::CaseSensitivity KeyCase) {
     const QString line = Key + QLatin1Char('=') + OneLineValue(Value);
-    const qsizetype k = FindKey(Section, Key);
+    const qsizetype k = FindKey(Section, Key, KeyCase);
     if (k >= 0) {
         Lines[k] = line;
         return;
@@ -169,6 +172,7 @@ TSettings ReadSettings(const TIniStore& Ini) {
     // The speed control runs from 0 to 4.
     s.Speed = std::clamp(Ini.ReadInteger(Param, QStringLiteral("Speed"), 2), 0, 4);
     s.EditMode = Ini.ReadBool(Param, QStringLiteral("EditMode"), false);
+    s.ShowStops = Ini.ReadBool(Param, QStringLiteral("ShowStops"), false);
     s.LoadedMap = Ini.ReadInteger(MapSection, QStringLiteral("LoadedMap"), 1);
     if (s.LoadedMap > ExampleCount) s.LoadedMap = 1; // names no example: show the first
     s.FileName = Ini.ReadString(MapSection, QStringLiteral("FileName"), QString());
@@ -199,6 +203,7 @@ bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame
     ini.WriteInteger(Window, QStringLiteral("Width"), Settings.Width);
     ini.WriteInteger(Param, QStringLiteral("Speed"), Settings.Speed);
     ini.WriteBool(Param, QStringLiteral("EditMode"), Settings.EditMode);
+    ini.WriteBool(Param, QStringLiteral("ShowStops"), Settings.ShowStops);
     int loadedMap = Settings.LoadedMap;
     if (loadedMap <= 0) {
         if (Settings.FileName.isEmpty()) loadedMap = 1;

@@ -14,8 +14,9 @@
 
 // An INI file held as its lines. Reading gives trimmed values and the caller's default for a
 // missing key or an unreadable integer; writing changes or adds one line and keeps every other
-// line of the file, so keys this game does not write survive. Sections and keys are matched
-// without regard to case.
+// line of the file, so keys this game does not write survive. Sections are matched without regard
+// to case, and so are keys unless the caller asks for their exact case (map IDs are keys whose
+// case matters).
 class TIniStore {
 public:
     // A missing file is an empty store; false only when an existing file cannot be read or is
@@ -24,14 +25,17 @@ public:
     void LoadText(const QByteArray& Text);
     QByteArray Text() const;
 
-    bool HasKey(const QString& Section, const QString& Key) const;
-    QString ReadString(const QString& Section, const QString& Key, const QString& Default) const;
+    bool HasKey(const QString& Section, const QString& Key,
+                Qt::CaseSensitivity KeyCase = Qt::CaseInsensitive) const;
+    QString ReadString(const QString& Section, const QString& Key, const QString& Default,
+                       Qt::CaseSensitivity KeyCase = Qt::CaseInsensitive) const;
     // A decimal integer, optionally signed; anything else gives Default.
     int ReadInteger(const QString& Section, const QString& Key, int Default) const;
     // Any non-zero integer is true.
     bool ReadBool(const QString& Section, const QString& Key, bool Default) const;
 
-    void WriteString(const QString& Section, const QString& Key, const QString& Value);
+    void WriteString(const QString& Section, const QString& Key, const QString& Value,
+                     Qt::CaseSensitivity KeyCase = Qt::CaseInsensitive);
     void WriteInteger(const QString& Section, const QString& Key, int Value);
     void WriteBool(const QString& Section, const QString& Key, bool Value);
 
@@ -42,7 +46,8 @@ private:
     // Index of the section's header line, or -1.
     qsizetype FindSection(const QString& Section) const;
     // Index of the key's line within its section, or -1.
-    qsizetype FindKey(const QString& Section, const QString& Key) const;
+    qsizetype FindKey(const QString& Section, const QString& Key,
+                      Qt::CaseSensitivity KeyCase = Qt::CaseInsensitive) const;
     QStringList Lines;
 };
 
@@ -56,6 +61,7 @@ struct TSettings {
     // [Param]
     int Speed = 2; // 0 to 4
     bool EditMode = false;
+    bool ShowStops = false; // Afficher les arrêts
     // [Map]
     // 1 to 10 an example, 0 a map file, -k map k of a pack file; a stored number above 10
     // names no example and reads as 1.
@@ -72,9 +78,9 @@ TSettings ReadSettings(const QString& Path);
 TSettings ReadSettings(const TIniStore& Ini);
 
 // Writes the settings at close: Width always and Height, Top, Left only when it is not -1;
-// Speed and EditMode; FileName only when LoadedMap is 0 or below (an empty name is remembered as
-// example 1); LoadedMap; MoveCount; and the other Play keys only when SaveGame is set. Every
-// other key keeps its value. A failure is shown as an error and gives false.
+// Speed, EditMode and ShowStops; FileName only when LoadedMap is 0 or below (an empty name is
+// remembered as example 1); LoadedMap; MoveCount; and the other Play keys only when SaveGame is
+// set. Every other key keeps its value. A failure is shown as an error and gives false.
 bool WriteSettings(const QString& Path, const TSettings& Settings, bool SaveGame,
                    TMessenger& Messenger);
 

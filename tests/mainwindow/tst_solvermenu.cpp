@@ -62,8 +62,10 @@ void TestSolverMenu::RunTicks() {
 QStringList TestSolverMenu::Offered() const {
     W->UpdateBoardMenu();
     QStringList l;
+    // Only the search items and Nouveau: the others have tests of their own.
     for (const QAction* a : Child<QMenu>(W, "pmBoard")->actions())
-        if (a->isVisible()) l << a->text() + (a->isEnabled() ? "" : " (off)");
+        if (a->isVisible() && QStringList{"mnHint", "mnSolve", "mnNew"}.contains(a->objectName()))
+            l << a->text() + (a->isEnabled() ? "" : " (off)");
     return l;
 }
 

@@ -13,6 +13,8 @@ private slots:
     void direction();
     void nearestPawn_data();
     void nearestPawn();
+    void stops_data();
+    void stops();
     void pace();
     void caption_data();
     void caption();
@@ -68,6 +70,33 @@ void TestPlayInput::nearestPawn() {
         p.CurMap.PawnPos[i + 1] = {std::int16_t(others[i].x()), std::int16_t(others[i].y())};
     p.PawnIndex = 1;
     QCOMPARE(NearestPawnAlong(p, dir.at(0)), expected);
+}
+
+void TestPlayInput::stops_data() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("expected"); // direction and resting cell, in the order L U R D
+    QTest::newRow("a free row") << QStringList{"###########", "#...1.....#"} << "L1,1 R9,1";
+    QTest::newRow("a stop cell") << QStringList{"###########", "#..s1.....#"} << "L3,1 R9,1";
+    QTest::newRow("another pawn") << QStringList{"###########", "#1..2.....#"} << "R3,1";
+    QTest::newRow("a turn cell sends it on")
+        << QStringList{"###########", "#.1.......#", "#.A.......#"} << "L1,1 R9,1 D1,2";
+    QTest::newRow("walled in") << QStringList{"###########", "#1#"} << "";
+}
+
+void TestPlayInput::stops() {
+    QFETCH(QStringList, rows);
+    QFETCH(QString, expected);
+    TPlay p;
+    p.CurMap = MapFromRows(rows);
+    p.ResetPlay(true);
+    const TPawnArray before = p.CurMap.PawnPos;
+    QStringList found;
+    for (const TStopMark& m : StopsOf(p, 1))
+        found << QStringLiteral("%1%2,%3").arg(m.Direction).arg(m.Cell.x).arg(m.Cell.y);
+    QCOMPARE(found.join(u' '), expected);
+    QCOMPARE(p.CurMap.PawnPos, before);
+    QCOMPARE(p.MoveCount, 0);
+    QVERIFY(StopsOf(p, 2).empty() || p.CurMap.PawnNb >= 2);
 }
 
 void TestPlayInput::pace() {

@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(TSmallPoint)
+
 namespace {
 
 // Counts what the session reports, as a window would see it.
@@ -32,6 +34,17 @@ public:
     bool SlideStep() override { return ++Slides % 2 == 0; }
 };
 
+// Notes what the settings file holds when each message shows.
+class TFileWatchingMessenger : public TMessageRecorder {
+public:
+    QList<QByteArray> FileAtMessage;
+    int ShowMsg(const QString& Msg, TMsgType DlgType) override {
+        QFile f(SettingsFilePath());
+        FileAtMessage << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        return TMessageRecorder::ShowMsg(Msg, DlgType);
+    }
+};
+
 // One pawn at (2, 1): Right reaches the goal at (4, 1).
 const QStringList Short = {"###########", "#.1.o#....#"};
 // Pawn 1 pushed down from (2, 1) meets the turn cell at (2, 2) and goes on sideways: one move of
@@ -41,6 +54,9 @@ const QStringList Turning = {"###########", "#.1.......#", "#.A.......#"};
 const QStringList Unsolvable = {"###########", "#.1o.....##"};
 // No goal at all.
 const QStringList NoGoal = {"###########", "#.1......##"};
+
+// An open room without goals: pawn 1 goes round it, (1, 1) R (9, 1) D (9, 3) L (1, 3) U.
+const QStringList Room = {"###########", "#1........#", "#.........#", "#.........#"};
 
 } // namespace
 
@@ -71,6 +87,13 @@ private slots:
     void solveInEditor();
     void solveEditedMap();
     void solvedMapSavedOnOui();
+
+    void redoPlaysUndoneMoves_data();
+    void redoPlaysUndoneMoves();
+    void neighbourMaps_data();
+    void neighbourMaps();
+    void winsRecordedBeforeTheVerdict_data();
+    void winsRecordedBeforeTheVerdict();
 
 private:
     // Runs the clock until it stops: ticks, the pause's waits and the undo chain.
@@ -623,6 +646,196 @@ void TestSession::solvedMapSavedOnOui() {
     QCOMPARE(S->Play.CurMap.Solution, read.Maps[0].Solution);
     QCOMPARE(S->FileName, QStringLiteral("maps/best3.vrm"));
     QCOMPARE(S->Changed, 0);
+}
+
+void TestSession::redoPlaysUndoneMoves_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("record"); // the moves played afterwards
+    QTest::addColumn<QString>("undone"); // what Rétablir can still play, next first
+    QTest::addColumn<TSmallPoint>("pawn");
+    // L U R D push the pawn, u undo, r redo, p rewind (Rejouer), e edit mode and back,
+    // m the map shown again, s the stored solution played to its end, k a redo taken back by
+    // Annuler before it arrives; each runs the clock to rest.
+    QTest::newRow("nothing undone") << "RDr"
+                                    << "1R1D"
+                                    << "" << TSmallPoint{9, 3};
+    QTest::newRow("two undos, one redo") << "RDLuur"
+                                         << "1R1D"
+                                         << "1L" << TSmallPoint{9, 3};
+    QTest::newRow("two undos, two redos") << "RDLuurr"
+                                          << "1R1D1L"
+                                          << "" << TSmallPoint{1, 3};
+    QTest::newRow("redo past the end") << "RDuurrr"
+                                       << "1R1D"
+                                       << "" << TSmallPoint{9, 3};
+    QTest::newRow("same move keeps the rest") << "RDLuuD"
+                                              << "1R1D"
+                                              << "1L" << TSmallPoint{9, 3};
+    QTest::newRow("other move drops them") << "RDLuuL"
+                                           << "1R1L"
+                                           << "" << TSmallPoint{1, 1};
+    QTest::newRow("blocked move keeps them") << "RDuuU"
+                                             << ""
+                                             << "1R1D" << TSmallPoint{1, 1};
+    QTest::newRow("rewind, then redo") << "RDpr"
+                                       << "1R"
+                                       << "1D" << TSmallPoint{9, 1};
+    QTest::newRow("undo then rewind") << "RDLupr"
+                                      << "1R"
+                                      << "1D1L" << TSmallPoint{9, 1};
+    QTest::newRow("edit mode drops them") << "RDuer"
+                                          << ""
+                                          << "" << TSmallPoint{1, 1};
+    QTest::newRow("another map drops them") << "RDumr"
+                                            << ""
+                                            << "" << TSmallPoint{1, 1};
+    QTest::newRow("a playback drops them") << "RDusr"
+                                           << "1R1D"
+                                           << "" << TSmallPoint{9, 3};
+    QTest::newRow("redo taken back") << "RDuuk"
+                                     << ""
+                                     << "1R1D" << TSmallPoint{1, 1};
+}
+
+void TestSession::redoPlaysUndoneMoves() {
+    QFETCH(QString, script);
+    QFETCH(QString, record);
+    QFETCH(QString, undone);
+    QFETCH(TSmallPoint, pawn);
+    TMap map = MapFromRows(Room);
+    map.Solution = QStringLiteral("1R1D");
+    Show(map);
+    for (const QChar c : script) {
+        switch (c.unicode()) {
+        case 'u':
+            S->Undo();
+            break;
+        case 'r':
+            S->Redo();
+            break;
+        case 'p':
+            S->Replay();
+            break;
+        case 'e':
+            S->EditPlayClick();
+            S->EditPlayClick();
+            break;
+        case 'm':
+            S->ShowMap(map);
+            break;
+        case 's':
+            Messages.Answers = {mrYes};
+            S->SolutionClick();
+            break;
+        case 'k':
+            View.Slides = 0; // the next slide step does not arrive yet
+            S->Redo();
+            S->Tick();
+            QVERIFY(S->Play.MoveInFlight());
+            S->Undo();
+            break;
+        default:
+            S->PushPawn(c);
+        }
+        RunClock();
+    }
+    QCOMPARE(S->Play.SolutionStack, record);
+    QCOMPARE(S->Play.MoveCount, int(record.size() / 2));
+    QCOMPARE(S->UndoneMoves(), undone);
+    QCOMPARE(S->CanRedo(), !undone.isEmpty());
+    QCOMPARE(S->Play.CurMap.PawnPos[0], pawn);
+}
+
+void TestSession::neighbourMaps_data() {
+    QTest::addColumn<int>("shown"); // as the settings number it: example, 0 a file, -k pack map
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("moving");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("after");
+    QTest::newRow("example 1, next") << 1 << false << false << 1 << 2;
+    QTest::newRow("example 1, previous") << 1 << false << false << -1 << 1;
+    QTest::newRow("example 10, next") << 10 << false << false << 1 << 10;
+    QTest::newRow("example 10, previous") << 10 << false << false << -1 << 9;
+    QTest::newRow("pack map 1, next") << -1 << false << false << 1 << -2;
+    QTest::newRow("pack map 1, previous") << -1 << false << false << -1 << -1;
+    QTest::newRow("last pack map, next") << -3 << false << false << 1 << -3;
+    QTest::newRow("last pack map, previous") << -3 << false << false << -1 << -2;
+    QTest::newRow("a single file") << 0 << false << false << 1 << 0;
+    QTest::newRow("edit mode") << 3 << true << false << 1 << 4;
+    QTest::newRow("during a move") << 1 << false << true << 1 << 1;
+}
+
+void TestSession::neighbourMaps() {
+    QFETCH(int, shown);
+    QFETCH(bool, edit);
+    QFETCH(bool, moving);
+    QFETCH(int, step);
+    QFETCH(int, after);
+    TPack pack;
+    pack.MapNb = 3;
+    for (int i = 0; i < 3; ++i) pack.Maps[size_t(i)] = MapFromRows(Short);
+    QVERIFY(QDir(Dir->path()).mkpath(QStringLiteral("packs")));
+    QVERIFY(WritePackFile(QStringLiteral("packs/trois.vrp"), pack, Messages));
+    QVERIFY(WriteMapFile(QStringLiteral("packs/one.vrm"), pack.Maps[0], nullptr, Messages));
+    S->SetEditMode(edit);
+    if (shown > 0)
+        Show(ExampleMap(shown), TLoadedMap::Example(shown));
+    else if (shown < 0)
+        QVERIFY(S->LoadFile(QStringLiteral("packs/trois.vrp"), -shown));
+    else
+        QVERIFY(S->LoadFile(QStringLiteral("packs/one.vrm"), 1));
+    if (moving) S->PushPawn(u'D');
+    QCOMPARE(S->CanGoToMap(step), after != shown);
+    S->GoToMap(step);
+    QCOMPARE(S->LoadedMap.Stored(), after);
+    if (after > 0) QCOMPARE(S->Play.CurMap.ID, ExampleMap(after).ID);
+    QCOMPARE(S->EditMode, edit);
+}
+
+void TestSession::winsRecordedBeforeTheVerdict_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("progress"); // the line in [Progress] when the verdict shows
+    QTest::newRow("the player's win") << "play" << QByteArray("00000000000101=7");
+    QTest::newRow("a longer win keeps the best") << "longer" << QByteArray("00000000000101=5");
+    QTest::newRow("a playback is no win") << "playback" << QByteArray();
+    QTest::newRow("an edited map has no ID") << "edited" << QByteArray();
+}
+
+void TestSession::winsRecordedBeforeTheVerdict() {
+    QFETCH(QString, how);
+    QFETCH(QByteArray, progress);
+    TFileWatchingMessenger watcher;
+    TPlaySession s(watcher, Chooser);
+    QFile ini(SettingsFilePath());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Mine]\nunknown=kept\n");
+    if (how == "longer") ini.write("[Progress]\n00000000000101=5\n");
+    ini.close();
+    s.RestoreSettings(TSettings()); // example 1
+    const QString moves = ExampleMap(1).Solution;
+    if (how == "playback") {
+        s.SolutionClick();
+        for (int n = 0; n < 100000 && !s.IsIdle(); ++n) s.PauseRunning() ? s.PauseTick() : s.Tick();
+    } else {
+        if (how == "edited") {
+            s.SetEditMode(true);
+            s.EditPress(0, 0, etCell);
+            s.EditPress(0, 0, etCell);
+            s.SetEditMode(false);
+            s.StartPlay();
+        }
+        for (const QChar dir : moves) {
+            if (!dir.isLetter()) continue;
+            s.PushPawn(dir);
+            while (s.Sliding()) s.Tick();
+        }
+    }
+    QCOMPARE(watcher.FileAtMessage.size(), 1); // the verdict, or the playback's end
+    const QByteArray file = watcher.FileAtMessage[0];
+    QVERIFY(file.contains("unknown=kept"));
+    QCOMPARE(file.contains("[Progress]"), !progress.isEmpty());
+    if (!progress.isEmpty()) QVERIFY(file.contains("\n" + progress + "\n"));
+    QCOMPARE(s.MarkOf(ExampleMap(1)), progress.isEmpty() ? pgNone : pgOptimal);
 }
 
 QTEST_GUILESS_MAIN(TestSession)

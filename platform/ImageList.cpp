@@ -109,7 +109,7 @@ void WriteEntry(const QString& Path, const QByteArray& Key, const QImage& Image)
 } // namespace
 
 TImageList::TImageList(const QStringList& Files)
-    : Files(Files), Renderers(Files.size()), Digests(Files.size()) {
+    : Files(Files), Digests(Files.size()), Renderers(Files.size()) {
     InitAssets();
 }
 

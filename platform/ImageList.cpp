@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -69,7 +70,8 @@ quint32 GetU32(const char* In) {
 // picture, size or version, truncated, padded or damaged.
 QImage ReadEntry(const QString& Path, const QByteArray& Key, QSize Device) {
     QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    // Unbuffered: the pixels go straight from the file into the image.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
     const qint64 pixelBytes = qint64(Device.width()) * Device.height() * 4;
     if (file.size() != HeaderSize + pixelBytes + 8) return {};
     char header[HeaderSize];
@@ -140,9 +142,18 @@ QString TImageList::CacheEntry(const QString& File, QSize Device, qreal DevicePi
 QByteArray TImageList::EntryKey(int Index, QSize Device, qreal DevicePixelRatio) const {
     QByteArray& digest = Digests[size_t(Index)];
     if (digest.isEmpty()) {
-        QFile svg(Files[Index]);
-        const QByteArray text = svg.open(QIODevice::ReadOnly) ? svg.readAll() : QByteArray();
-        digest = QCryptographicHash::hash(text, QCryptographicHash::Sha1);
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        // A compiled-in picture is hashed as stored, compressed or not, which names its text
+        // just as well without unpacking it; a picture on disk is read.
+        const QResource resource(Files[Index]);
+        if (resource.isValid() && resource.data()) {
+            hash.addData(QByteArray::number(int(resource.compressionAlgorithm())));
+            hash.addData(QByteArrayView(resource.data(), resource.size()));
+        } else {
+            QFile svg(Files[Index]);
+            if (svg.open(QIODevice::ReadOnly)) hash.addData(svg.readAll());
+        }
+        digest = hash.result();
     }
     // Everything the pixels depend on: the renderer, the picture's text, its size and ratio.
     QCryptographicHash key(QCryptographicHash::Sha1);

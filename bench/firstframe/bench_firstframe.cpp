@@ -7,7 +7,7 @@
 //   bench_firstframe [--rounds N] [--settle MS] [--game PROGRAM]... [--bare PROGRAM]
 //
 // Each game is copied into a folder of its own (the game's folder is its executable's folder),
-// and all of them share one empty user cache folder that the warm-up start fills.
+// and each program gets an empty user cache folder of its own that the warm-up start fills.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -119,6 +119,9 @@ TStart TimeOne(Display* Dpy, int DamageEvent, const TProgram& P, int SettleMs) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (chdir(P.Folder.c_str()) != 0) _exit(126);
+        // Each program its own user cache folder: two builds of the game never overwrite each
+        // other's entries.
+        setenv("XDG_CACHE_HOME", (P.Folder + "/cache").c_str(), 1);
         const int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
@@ -206,10 +209,8 @@ int main(int argc, char* argv[]) {
     char pattern[] = "/tmp/virelune-firstframe-XXXXXX";
     if (!mkdtemp(pattern)) Die("cannot make a work folder");
     const fs::path work = pattern;
-    fs::create_directories(work / "cache");
     fs::create_directories(work / "runtime");
     fs::permissions(work / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    setenv("XDG_CACHE_HOME", (work / "cache").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (work / "runtime").c_str(), 1);
     unsetenv("QT_QPA_PLATFORM");
     unsetenv("WAYLAND_DISPLAY");
@@ -222,7 +223,8 @@ int main(int argc, char* argv[]) {
         p.Folder = std::move(Folder);
         programs.push_back(std::move(p));
     };
-    add("bare Qt window + label", fs::absolute(bare).string(), work.string());
+    fs::create_directories(work / "bare");
+    add("bare Qt window + label", fs::absolute(bare).string(), (work / "bare").string());
     for (size_t g = 0; g < games.size(); ++g) {
         const fs::path folder = work / ("game" + std::to_string(g));
         fs::create_directories(folder);

@@ -41,12 +41,14 @@ struct TProgram {
     std::string Folder; // its working directory
     std::vector<double> Ms;
     std::vector<double> RssMiB;
+    std::vector<double> Threads;
     int Failed = 0;
 };
 
 struct TStart {
     double Ms = -1;
     double RssMiB = -1;
+    int Threads = -1;
 };
 
 [[noreturn]] void Die(const std::string& What) {
@@ -160,6 +162,11 @@ TStart TimeOne(Display* Dpy, int DamageEvent, const TProgram& P, int SettleMs) {
         }
     }
     if (result.Ms >= 0) usleep(useconds_t(SettleMs) * 1000);
+    // Threads still there once the frame has settled: Qt's thread pool shows up here.
+    std::error_code error;
+    result.Threads =
+        int(std::distance(fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", error),
+                          fs::directory_iterator()));
     for (const auto& wd : watched) XDamageDestroy(Dpy, wd.second);
     XSync(Dpy, False);
     kill(pid, SIGKILL);
@@ -258,6 +265,7 @@ int main(int argc, char* argv[]) {
             else {
                 p.Ms.push_back(s.Ms);
                 p.RssMiB.push_back(s.RssMiB);
+                p.Threads.push_back(s.Threads);
             }
         }
     }
@@ -271,12 +279,14 @@ int main(int argc, char* argv[]) {
     std::printf("First painted frame under Xvfb (X DAMAGE + read-back), %d interleaved rounds "
                 "after a warm-up; load average %.2f %.2f %.2f\n",
                 rounds, load[0], load[1], load[2]);
-    std::printf("  %-44s %9s %9s %9s %11s\n", "program", "median", "min", "max", "peak RSS");
+    std::printf("  %-44s %9s %9s %9s %11s %8s\n", "program", "median", "min", "max", "peak RSS",
+                "threads");
     const double bareMs = Median(programs[0].Ms), bareRss = Median(programs[0].RssMiB);
     for (const TProgram& p : programs) {
         const auto [lo, hi] = std::minmax_element(p.Ms.begin(), p.Ms.end());
-        std::printf("  %-44s %6.1f ms %6.1f ms %6.1f ms %7.1f MiB", p.Name.c_str(), Median(p.Ms),
-                    p.Ms.empty() ? -1.0 : *lo, p.Ms.empty() ? -1.0 : *hi, Median(p.RssMiB));
+        std::printf("  %-44s %6.1f ms %6.1f ms %6.1f ms %7.1f MiB %8.0f", p.Name.c_str(),
+                    Median(p.Ms), p.Ms.empty() ? -1.0 : *lo, p.Ms.empty() ? -1.0 : *hi,
+                    Median(p.RssMiB), Median(p.Threads));
         if (p.Failed) std::printf("  (%d starts never painted)", p.Failed);
         std::printf("\n");
     }

@@ -1,5 +1,6 @@
 // Image lists: the game's SVG pictures rendered at any requested size, cached per size and
-// device pixel ratio so repeated requests cost nothing.
+// device pixel ratio so repeated requests cost nothing, and kept on disk between starts so the
+// first frame is drawn without parsing a single SVG.
 #pragma once
 
 #include <QHash>
@@ -19,9 +20,25 @@ public:
     // The picture Index drawn into a Size bitmap (logical pixels) for the given pixel ratio;
     // the pixmap carries that ratio. An index out of range gives a null pixmap.
     QPixmap Bitmap(int Index, QSize Size, qreal DevicePixelRatio = 1.0) const;
+    // How many pictures this list has drawn from their SVG (the others came from a cache).
+    int Rendered() const { return RenderCount; }
+
+    // The folder of rendered pictures kept between starts: by default "pictures" in the user's
+    // cache folder. An empty folder means no disk cache.
+    static QString CacheFolder();
+    static void SetCacheFolder(const QString& Folder);
+    // The file that holds the picture File drawn at Device pixels for the given ratio.
+    static QString CacheEntry(const QString& File, QSize Device, qreal DevicePixelRatio);
 
 private:
+    QImage Render(int Index, QSize Device) const;
+    QByteArray EntryKey(int Index, QSize Device, qreal DevicePixelRatio) const;
+
     QStringList Files;
+    // A digest of each picture's SVG text, read when first needed: a changed picture never
+    // matches the entries drawn from its old text.
+    mutable std::vector<QByteArray> Digests;
+    mutable int RenderCount = 0;
     // Each picture is parsed the first time it is drawn, so start-up reads only what it shows.
     mutable std::vector<std::unique_ptr<QSvgRenderer>> Renderers;
     mutable QHash<QString, QPixmap> Cache;

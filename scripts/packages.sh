@@ -7,7 +7,7 @@ VIRELUNE_PACKAGES=(
 )
 VIRELUNE_TEST_PACKAGES=(
   clang libclang-rt-14-dev clang-format
-  xvfb xauth xdotool x11-utils imagemagick libx11-dev
+  xvfb xauth xdotool x11-utils imagemagick libx11-dev libxdamage-dev
 )
 
 ensure_packages() {

@@ -43,6 +43,8 @@ start_xvfb() {
   DISPLAY=":$(head -n1 "$work/display")"
   export DISPLAY
   export XDG_RUNTIME_DIR="$work/runtime"
+  # The game keeps its rendered pictures there, away from the player's own cache.
+  export XDG_CACHE_HOME="$work/cache"
   mkdir -p "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY

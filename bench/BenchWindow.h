@@ -2,8 +2,8 @@
 // browser that never picks a file.
 #pragma once
 
-#include "FileChooser.h"
-#include "Messages.h"
+#include "session/FileChooser.h"
+#include "rules/Messages.h"
 
 class TSilent : public TMessenger {
 public:

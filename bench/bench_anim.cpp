@@ -1,7 +1,7 @@
 // Measures what a sliding pawn costs: the game's CPU time as a share of one core while a pawn
 // slides back and forth across the board at the fastest speed, with the real timer and paints.
-#include "BenchWindow.h"
-#include "MainWindow.h"
+#include "bench/BenchWindow.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Draws every picture of the game at three cell sizes and a walled board into one PNG, for review.
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QGuiApplication>
 #include <QImage>

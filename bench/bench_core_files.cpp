@@ -1,8 +1,8 @@
 // Times the map and pack files: a 20-map pack written and read many times, and hostile files of
 // 1, 5 and 10 MB (endless lines, huge line counts) read once each to show the cost grows linearly.
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Times the board's full paint and an animation's partial paint at two cell sizes.
-#include "BenchWindow.h"
-#include "MainWindow.h"
+#include "bench/BenchWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "Examples.h"
+#include "storage/Examples.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Times the solver: each built-in example, then hard random maps (4 to 6 pawns, doors, turns)
 // drawn from a fixed seed; prints the optimum, positions visited, time and memory of each.
-#include "Examples.h"
-#include "Play.h"
-#include "Solver.h"
+#include "storage/Examples.h"
+#include "rules/Play.h"
+#include "rules/Solver.h"
 
 #include <QElapsedTimer>
 #include <QFile>

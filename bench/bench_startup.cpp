@@ -1,7 +1,7 @@
 // Times the game from process start to its first painted window, against a minimal Qt Widgets
 // window started the same way. Run without arguments; it starts both programs many times.
-#include "Startup.h"
-#include "MainWindow.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // Builds the about box, fills in its version text and closes it on any key or click but the link.
-#include "AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 
-#include "BitmapRect.h"
-#include "GameFolder.h"
-#include "ImageList.h"
-#include "Messages.h"
-#include "OpenUrl.h"
-#include "ScaledLayout.h"
+#include "platform/BitmapRect.h"
+#include "storage/GameFolder.h"
+#include "platform/ImageList.h"
+#include "rules/Messages.h"
+#include "platform/OpenUrl.h"
+#include "platform/ScaledLayout.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

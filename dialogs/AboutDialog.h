@@ -2,7 +2,7 @@
 // game's own guide page.
 #pragma once
 
-#include "CenterForm.h"
+#include "platform/CenterForm.h"
 
 #include <QDialog>
 #include <QString>

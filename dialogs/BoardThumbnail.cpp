@@ -1,7 +1,7 @@
 // Draws a map as small tiles with its pawns on top and a dark frame around the board.
-#include "BoardThumbnail.h"
+#include "dialogs/BoardThumbnail.h"
 
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QPainter>
 #include <cmath>

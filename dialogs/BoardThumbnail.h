@@ -1,7 +1,7 @@
 // The small picture of a map that the load and save dialog and the pack editor show.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 class QPainter;
 

@@ -1,17 +1,17 @@
 // Builds the file browser, lists the game folder's maps and packs, previews the selected one and
 // creates, renames and deletes folders and files at the player's request.
-#include "FileBrowserDialog.h"
+#include "dialogs/FileBrowserDialog.h"
 
-#include "BitmapRect.h"
-#include "BoardThumbnail.h"
-#include "CenterForm.h"
-#include "FileNames.h"
-#include "FileOps.h"
-#include "GameFolder.h"
-#include "ImageList.h"
-#include "MemoText.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
+#include "platform/BitmapRect.h"
+#include "dialogs/BoardThumbnail.h"
+#include "platform/CenterForm.h"
+#include "storage/FileNames.h"
+#include "storage/FileOps.h"
+#include "storage/GameFolder.h"
+#include "platform/ImageList.h"
+#include "storage/MemoText.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -2,12 +2,12 @@
 // its folder, with a preview of the selected file and the management of folders and files.
 #pragma once
 
-#include "CenterForm.h"
-#include "FileChooser.h"
-#include "FileOps.h"
-#include "FolderCommands.h"
-#include "MapFile.h"
-#include "Types.h"
+#include "platform/CenterForm.h"
+#include "session/FileChooser.h"
+#include "storage/FileOps.h"
+#include "storage/FolderCommands.h"
+#include "storage/MapFile.h"
+#include "rules/Types.h"
 
 #include <QDialog>
 #include <QString>

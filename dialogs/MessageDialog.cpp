@@ -1,11 +1,11 @@
 // Builds the message dialog and shows one message at a time, answering with the button pressed.
-#include "MessageDialog.h"
+#include "dialogs/MessageDialog.h"
 
-#include "BitmapRect.h"
-#include "CenterForm.h"
-#include "ImageList.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
+#include "platform/BitmapRect.h"
+#include "platform/CenterForm.h"
+#include "platform/ImageList.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The message dialog: every notice, warning, error, verdict and yes/no question of the game.
 #pragma once
 
-#include "CenterForm.h"
-#include "Messages.h"
+#include "platform/CenterForm.h"
+#include "rules/Messages.h"
 
 #include <QDialog>
 

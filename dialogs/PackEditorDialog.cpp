@@ -1,19 +1,19 @@
 // Builds the pack editor and runs its commands: new, load, save, the pack's information, and the
 // maps of the pack (edit their texts, add, replace, remove, reorder, export).
-#include "PackEditorDialog.h"
+#include "dialogs/PackEditorDialog.h"
 
-#include "BitmapRect.h"
-#include "CenterForm.h"
-#include "BoardThumbnail.h"
-#include "Callout.h"
-#include "FileChooser.h"
-#include "ImageList.h"
-#include "AskToSave.h"
-#include "MapFile.h"
-#include "MemoText.h"
-#include "PackEdit.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
+#include "platform/BitmapRect.h"
+#include "platform/CenterForm.h"
+#include "dialogs/BoardThumbnail.h"
+#include "platform/Callout.h"
+#include "session/FileChooser.h"
+#include "platform/ImageList.h"
+#include "session/AskToSave.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
+#include "storage/PackEdit.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The pack editor: assembles up to twenty maps from map files into a pack file.
 #pragma once
 
-#include "CenterForm.h"
-#include "Messages.h"
-#include "PackEditorSession.h"
-#include "Types.h"
+#include "platform/CenterForm.h"
+#include "rules/Messages.h"
+#include "session/PackEditorSession.h"
+#include "rules/Types.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // Fuzzes the map and pack reader: any bytes, opened every way the game opens a file, must give a
 // message and never a crash; whatever reads well must write and read back the same.
-#include "MapFile.h"
-#include "MemoText.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
 
 #include <QBuffer>
 #include <cstdint>

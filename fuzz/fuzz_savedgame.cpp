@@ -1,8 +1,8 @@
 // Fuzzes the settings file and the saved game: any bytes read as settings and restored onto each
 // built-in example must be refused whole or give a game whose record undoes back to the start.
-#include "Examples.h"
-#include "SavedGame.h"
-#include "Settings.h"
+#include "storage/Examples.h"
+#include "storage/SavedGame.h"
+#include "storage/Settings.h"
 
 #include <cstdint>
 #include <cstdlib>

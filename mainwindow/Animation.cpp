@@ -1,9 +1,9 @@
 // The gliding pawn: the session's clock ticks, the window moves the pawn a few pixels along the
 // current stretch and asks for the repaint of the square it swept.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "Callout.h"
-#include "PlayInput.h"
+#include "platform/Callout.h"
+#include "rules/PlayInput.h"
 
 #include <QPropertyAnimation>
 #include <QSlider>

@@ -1,9 +1,9 @@
 // Input: presses on the board, keys and the side panel's buttons, turned into calls on the play
 // session.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "Callout.h"
-#include "RoundButton.h"
+#include "platform/Callout.h"
+#include "platform/RoundButton.h"
 
 #include <QAction>
 #include <QKeyEvent>

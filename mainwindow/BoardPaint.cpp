@@ -1,10 +1,10 @@
 // Draws the board: floor, pawns and the raised blocks that fill the margin, either in full or,
 // during an animation, just the cells under the moving pawn; and asks for repaints.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "Callout.h"
-#include "ImageList.h"
-#include "PlayInput.h"
+#include "platform/Callout.h"
+#include "platform/ImageList.h"
+#include "rules/PlayInput.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

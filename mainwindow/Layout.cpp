@@ -1,13 +1,13 @@
 // Builds the toolbar, the side panels and the information callout at their design positions,
 // runs the geometry pass on resize, and switches between play and edit mode.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "BitmapRect.h"
-#include "Callout.h"
-#include "ImageList.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
-#include "TrackBar.h"
+#include "platform/BitmapRect.h"
+#include "platform/Callout.h"
+#include "platform/ImageList.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
+#include "platform/TrackBar.h"
 
 #include <QButtonGroup>
 #include <algorithm>

@@ -1,15 +1,15 @@
 // The main window's life: creating its controls, showing the first map, the toolbar's commands
 // and what the play session reports about the document.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "BitmapRect.h"
-#include "Callout.h"
-#include "Examples.h"
-#include "ImageList.h"
-#include "PlayInput.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
-#include "Settings.h"
+#include "platform/BitmapRect.h"
+#include "platform/Callout.h"
+#include "storage/Examples.h"
+#include "platform/ImageList.h"
+#include "rules/PlayInput.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
+#include "storage/Settings.h"
 
 #include <QAction>
 #include <QButtonGroup>

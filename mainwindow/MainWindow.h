@@ -2,10 +2,10 @@
 // and turns keys and clicks into calls on it.
 #pragma once
 
-#include "BoardGeometry.h"
-#include "MapEdit.h"
-#include "PlaySession.h"
-#include "Types.h"
+#include "session/BoardGeometry.h"
+#include "rules/MapEdit.h"
+#include "session/PlaySession.h"
+#include "rules/Types.h"
 
 #include <QPixmap>
 #include <QWidget>

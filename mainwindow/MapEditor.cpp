@@ -1,10 +1,10 @@
 // The map editor in the window: the palette of tools, and presses and drags on the board turned
 // into cells for the session to draw.
-#include "MainWindow.h"
+#include "mainwindow/MainWindow.h"
 
-#include "Callout.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
+#include "platform/Callout.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>

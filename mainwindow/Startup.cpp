@@ -1,12 +1,12 @@
 // Creates the main window, wires the dialogs into it and into each other, and runs the event loop.
-#include "Startup.h"
+#include "mainwindow/Startup.h"
 
-#include "AboutDialog.h"
-#include "FileBrowserDialog.h"
-#include "Fonts.h"
-#include "MainWindow.h"
-#include "MessageDialog.h"
-#include "PackEditorDialog.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/FileBrowserDialog.h"
+#include "platform/Fonts.h"
+#include "mainwindow/MainWindow.h"
+#include "dialogs/MessageDialog.h"
+#include "dialogs/PackEditorDialog.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // Starts the game.
-#include "Startup.h"
+#include "mainwindow/Startup.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // Paints an icon rectangle: its bitmap stretched, dimmed when its button is disabled.
-#include "BitmapRect.h"
+#include "platform/BitmapRect.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Paints the callout's bubble and reports clicks on it.
-#include "Callout.h"
+#include "platform/Callout.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Sizes dialogs by the board's scale and centres them over the active window.
-#include "CenterForm.h"
+#include "platform/CenterForm.h"
 
-#include "ScaledLayout.h"
+#include "platform/ScaledLayout.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,5 +1,5 @@
 // Draws the drop-down arrow as a plain shape, since no Marlett font exists on the desktop.
-#include "DropDownArrow.h"
+#include "platform/DropDownArrow.h"
 
 #include <QFontInfo>
 #include <QPainter>

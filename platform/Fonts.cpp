@@ -1,5 +1,5 @@
 // Chooses the game's text font and the colour emoji font that completes it.
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
 // Image lists: renders the game's SVG pictures into cached pixmaps of any size and pixel ratio,
 // and keeps them on disk between starts.
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QCryptographicHash>
 #include <QDir>

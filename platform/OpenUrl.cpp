@@ -1,5 +1,5 @@
 // Hands a web address to the desktop.
-#include "OpenUrl.h"
+#include "platform/OpenUrl.h"
 
 #include <QDesktopServices>
 #include <QUrl>

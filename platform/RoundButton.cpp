@@ -1,7 +1,7 @@
 // Paints the game's rounded buttons and their split-button arrows.
-#include "RoundButton.h"
+#include "platform/RoundButton.h"
 
-#include "DropDownArrow.h"
+#include "platform/DropDownArrow.h"
 
 #include <QPainter>
 #include <QPainterPath>

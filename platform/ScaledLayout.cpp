@@ -1,5 +1,5 @@
 // Places the children of a scaled layout from their design rectangles and the layout's size.
-#include "ScaledLayout.h"
+#include "platform/ScaledLayout.h"
 
 #include <QResizeEvent>
 #include <algorithm>

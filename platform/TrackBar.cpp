@@ -1,5 +1,5 @@
 // Draws the speed track bar at its panel's scale and turns presses and drags into values.
-#include "TrackBar.h"
+#include "platform/TrackBar.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // What each editor tool does to each kind of cell, within the map's limits.
-#include "MapEdit.h"
+#include "rules/MapEdit.h"
 
 int RemovePawnAt(TMap& Map, int x, int y) {
     const int found = Map.PawnAt(x, y);

@@ -2,7 +2,7 @@
 // limits on special cells and pawns, and drag painting with walls or floor.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 enum TEditTool { etCell, etPawn, etGoal, etStop, etTurn, etButton, etDoor };
 

@@ -1,5 +1,5 @@
 // The names of the message kinds, as the command-line checker prints them.
-#include "Messages.h"
+#include "rules/Messages.h"
 
 QString MsgTypeName(TMsgType t) {
     switch (t) {

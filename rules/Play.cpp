@@ -1,5 +1,5 @@
 // Slides pawns, flips doors and keeps the record of the game in progress, with undo and rewind.
-#include "Play.h"
+#include "rules/Play.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // with the operations that move pawns, flip doors, undo, rewind and take back a move in flight.
 #pragma once
 
-#include "Messages.h"
-#include "Types.h"
+#include "rules/Messages.h"
+#include "rules/Types.h"
 
 // Told what changed, so a window can repaint just that.
 class TPlayListener {

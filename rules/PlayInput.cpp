@@ -1,5 +1,5 @@
 // The play controls' decisions: press direction, Ctrl+arrow selection, pace and captions.
-#include "PlayInput.h"
+#include "rules/PlayInput.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 // which pawn Ctrl+arrow selects, how fast the pawn glides, what the window's caption says.
 #pragma once
 
-#include "Play.h"
+#include "rules/Play.h"
 
 // The direction a press on (Col, Row) pushes the pawn standing on PawnCell: 'U' or 'D' in its
 // column, 'L' or 'R' in its row, blank elsewhere (and on the pawn's own cell).

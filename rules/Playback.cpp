@@ -1,5 +1,5 @@
 // Plays a map's stored solution and judges the player's own against it.
-#include "Playback.h"
+#include "rules/Playback.h"
 
 TVerdict JudgeSolution(const QString& Stored, int MoveCount, const QString& SolutionStack) {
     const int s = int(Stored.size() / 2);

@@ -1,8 +1,8 @@
 // The stored solution played move by move, and the verdict on the player's own solution.
 #pragma once
 
-#include "Messages.h"
-#include "Play.h"
+#include "rules/Messages.h"
+#include "rules/Play.h"
 
 // What the end of a game earns the player.
 struct TVerdict {

@@ -1,9 +1,9 @@
 // Breadth-first search for the shortest solution, from the start and back from every solved
 // position at once, over positions reduced to what the rules look at.
-#include "Solver.h"
+#include "rules/Solver.h"
 
-#include "Play.h"
-#include "SolverBoard.h"
+#include "rules/Play.h"
+#include "rules/SolverBoard.h"
 
 #include <boost/unordered/unordered_flat_set.hpp>
 

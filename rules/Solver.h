@@ -1,7 +1,7 @@
 // Finds the fewest moves that bring every pawn onto a goal, with one solution that takes them.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 #include <atomic>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Packs positions into keys and plays the game's moves on them: slides, turns, stops, doors.
-#include "SolverBoard.h"
+#include "rules/SolverBoard.h"
 
 #include <algorithm>
 

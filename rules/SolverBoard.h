@@ -2,7 +2,7 @@
 // played on them quickly, forwards and backwards.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 #include <array>
 #include <cstdint>

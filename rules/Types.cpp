@@ -1,5 +1,5 @@
 // Small queries on a map that the rules and the editor share.
-#include "Types.h"
+#include "rules/Types.h"
 
 #include <algorithm>
 

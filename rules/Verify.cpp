@@ -1,5 +1,5 @@
 // Lists what makes a map unplayable or pointless, in one warning.
-#include "Verify.h"
+#include "rules/Verify.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The one question before unsaved work would be lost: save it, drop it, or go back.
 #pragma once
 
-#include "Messages.h"
+#include "rules/Messages.h"
 
 #include <QString>
 

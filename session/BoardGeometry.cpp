@@ -1,5 +1,5 @@
 // Computes the board's cell size and everything that follows from it.
-#include "BoardGeometry.h"
+#include "session/BoardGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // and where the board sits in its paint box. The window applies these; tests read them directly.
 #pragma once
 
-#include "WindowSize.h"
+#include "storage/WindowSize.h"
 
 #include <QSize>
 

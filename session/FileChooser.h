@@ -2,7 +2,7 @@
 // save dialog, so tests can answer in its place.
 #pragma once
 
-#include "MapFile.h"
+#include "storage/MapFile.h"
 
 #include <QString>
 

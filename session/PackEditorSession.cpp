@@ -1,13 +1,13 @@
 // Runs the pack editor's commands on its pack: reads and writes the files, asks before replacing
 // one, and reports what a pack or an incoming map lacks.
-#include "PackEditorSession.h"
+#include "session/PackEditorSession.h"
 
-#include "FileChooser.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "Messages.h"
-#include "PackEdit.h"
-#include "Verify.h"
+#include "session/FileChooser.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "rules/Messages.h"
+#include "storage/PackEdit.h"
+#include "rules/Verify.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 // maps, loading, saving and exporting, and the questions and reports that go with them.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 #include <QString>
 

@@ -1,16 +1,16 @@
 // The play session: the game's clock, its commands and the open document, for any front end.
-#include "PlaySession.h"
+#include "session/PlaySession.h"
 
-#include "AskToSave.h"
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "PlayInput.h"
-#include "Playback.h"
-#include "SavedGame.h"
-#include "Settings.h"
-#include "Solver.h"
-#include "Verify.h"
+#include "session/AskToSave.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "rules/PlayInput.h"
+#include "rules/Playback.h"
+#include "storage/SavedGame.h"
+#include "storage/Settings.h"
+#include "rules/Solver.h"
+#include "rules/Verify.h"
 
 #include <QFileInfo>
 #include <algorithm>

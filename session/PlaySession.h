@@ -4,14 +4,14 @@
 // widgets: the window turns its reports into pixels, and tests drive it without a screen.
 #pragma once
 
-#include "FileChooser.h"
-#include "LoadedMap.h"
-#include "MapEdit.h"
-#include "Messages.h"
-#include "Play.h"
-#include "SolverJob.h"
-#include "Progress.h"
-#include "Types.h"
+#include "session/FileChooser.h"
+#include "session/LoadedMap.h"
+#include "rules/MapEdit.h"
+#include "rules/Messages.h"
+#include "rules/Play.h"
+#include "session/SolverJob.h"
+#include "storage/Progress.h"
+#include "rules/Types.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Runs the solver on a worker thread and hands its answer back to the thread that asked.
-#include "SolverJob.h"
+#include "session/SolverJob.h"
 
-#include "Play.h"
+#include "rules/Play.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,8 +1,8 @@
 // A search for the shortest solution that runs on a worker thread and answers on the GUI thread.
 #pragma once
 
-#include "Solver.h"
-#include "Types.h"
+#include "rules/Solver.h"
+#include "rules/Types.h"
 
 #include <QObject>
 #include <atomic>

@@ -1,5 +1,5 @@
 // The built-in example maps: IDs, texts, stored solutions, pawns and boards.
-#include "Examples.h"
+#include "storage/Examples.h"
 
 #include <QStringList>
 #include <utility>

@@ -1,7 +1,7 @@
 // The ten maps built into the game, which introduce it step by step.
 #pragma once
 
-#include "Types.h"
+#include "rules/Types.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // Lists the game folder's maps and packs in tree order and builds the browser's names and texts.
-#include "FileNames.h"
+#include "storage/FileNames.h"
 
-#include "GameFolder.h"
+#include "storage/GameFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // builds, the characters it refuses in a name, and the texts of its status line.
 #pragma once
 
-#include "MapFile.h"
+#include "storage/MapFile.h"
 
 #include <QList>
 #include <QString>

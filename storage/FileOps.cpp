@@ -1,5 +1,5 @@
 // Creates, renames and removes the game folder's files and folders on the disk.
-#include "FileOps.h"
+#include "storage/FileOps.h"
 
 #include <QDir>
 #include <QFile>

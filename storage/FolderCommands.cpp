@@ -1,10 +1,10 @@
 // Runs the file browser's folder commands on the game folder and words their questions and errors.
-#include "FolderCommands.h"
+#include "storage/FolderCommands.h"
 
-#include "FileNames.h"
-#include "FileOps.h"
-#include "GameFolder.h"
-#include "Messages.h"
+#include "storage/FileNames.h"
+#include "storage/FileOps.h"
+#include "storage/GameFolder.h"
+#include "rules/Messages.h"
 
 TFolderCommands::TFolderCommands(TMessenger& MessageSink, TFileOps& Disk)
     : Messenger(MessageSink), FileOps(Disk) {}

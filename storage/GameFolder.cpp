@@ -1,5 +1,5 @@
 // Resolves the game's file names against the executable's folder or the folder a test chose.
-#include "GameFolder.h"
+#include "storage/GameFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Reads and writes map and pack files line by line, checks map IDs and shows the reader's messages.
-#include "MapFile.h"
+#include "storage/MapFile.h"
 
-#include "GameFolder.h"
-#include "MemoText.h"
-#include "Play.h"
-#include "SafeSave.h"
+#include "storage/GameFolder.h"
+#include "storage/MemoText.h"
+#include "rules/Play.h"
+#include "storage/SafeSave.h"
 
 #include <QDir>
 #include <QFile>

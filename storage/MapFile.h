@@ -1,8 +1,8 @@
 // Map and pack files: the line format, map IDs, the reader with all its messages, and the writers.
 #pragma once
 
-#include "Messages.h"
-#include "Types.h"
+#include "rules/Messages.h"
+#include "rules/Types.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // Splits, counts, cuts and converts the line breaks of the game's multi-line texts.
-#include "MemoText.h"
+#include "storage/MemoText.h"
 
 void TrimLineEnds(QString& S) {
     qsizetype n = S.size();

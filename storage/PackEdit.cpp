@@ -1,5 +1,5 @@
 // Decides the pack editor's reports, status line and button states, and moves maps in a pack.
-#include "PackEdit.h"
+#include "storage/PackEdit.h"
 
 #include <algorithm>
 #include <utility>

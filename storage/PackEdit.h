@@ -2,8 +2,8 @@
 // buttons work, and the moves of maps inside the pack.
 #pragma once
 
-#include "Messages.h"
-#include "Types.h"
+#include "rules/Messages.h"
+#include "rules/Types.h"
 
 #include <QString>
 

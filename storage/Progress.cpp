@@ -1,8 +1,8 @@
 // Reads, merges and writes the player's progress per map in the settings file.
-#include "Progress.h"
+#include "storage/Progress.h"
 
-#include "SafeSave.h"
-#include "Types.h"
+#include "storage/SafeSave.h"
+#include "rules/Types.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // map ([Progress]) and the fewest any solution needs ([Optimum]), both by the map's ID.
 #pragma once
 
-#include "Messages.h"
-#include "Settings.h"
+#include "rules/Messages.h"
+#include "storage/Settings.h"
 
 #include <QString>
 

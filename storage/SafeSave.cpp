@@ -1,5 +1,5 @@
 // Writes a whole file through a temporary file and a rename, checking every step.
-#include "SafeSave.h"
+#include "storage/SafeSave.h"
 
 #include <QDir>
 #include <QFileInfo>

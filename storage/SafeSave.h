@@ -1,7 +1,7 @@
 // Replacing a file in one step, so that a failed save never costs the player the earlier file.
 #pragma once
 
-#include "Messages.h"
+#include "rules/Messages.h"
 
 #include <QByteArray>
 #include <QString>

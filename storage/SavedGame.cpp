@@ -1,5 +1,5 @@
 // Encodes the game in progress for the settings file and restores it by replaying its moves.
-#include "SavedGame.h"
+#include "storage/SavedGame.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The game in progress as the settings file keeps it: its encodings and its careful restore.
 #pragma once
 
-#include "Play.h"
-#include "Types.h"
+#include "rules/Play.h"
+#include "rules/Types.h"
 
 #include <QString>
 #include <vector>

@@ -1,12 +1,12 @@
 // Reads and writes the settings file through a small INI store that keeps what it does not know.
-#include "Settings.h"
+#include "storage/Settings.h"
 
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "MemoText.h"
-#include "SafeSave.h"
-#include "WindowSize.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
+#include "storage/SafeSave.h"
+#include "storage/WindowSize.h"
 
 #include <QCoreApplication>
 #include <QFile>

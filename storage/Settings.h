@@ -2,8 +2,8 @@
 // window opens.
 #pragma once
 
-#include "Messages.h"
-#include "SavedGame.h"
+#include "rules/Messages.h"
+#include "storage/SavedGame.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,7 @@
 // A file browser that answers from a script, for tests of the session and the window.
 #pragma once
 
-#include "FileChooser.h"
+#include "session/FileChooser.h"
 
 #include <QList>
 #include <QStringList>

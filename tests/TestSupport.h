@@ -1,8 +1,8 @@
 // Helpers the tests share: a message recorder that answers from a script, and boards drawn as text.
 #pragma once
 
-#include "Messages.h"
-#include "Types.h"
+#include "rules/Messages.h"
+#include "rules/Types.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,13 +1,13 @@
 // Command-line checker: reads maps and packs with the game's reader and plays their stored
 // solutions with the game's rules, printing every message the game would show.
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "MemoText.h"
-#include "Play.h"
-#include "Playback.h"
-#include "Solver.h"
-#include "Verify.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
+#include "rules/Play.h"
+#include "rules/Playback.h"
+#include "rules/Solver.h"
+#include "rules/Verify.h"
 
 #include <QDir>
 #include <QStringList>

@@ -2,11 +2,11 @@
 // the file browser.
 #pragma once
 
-#include "GameFolder.h"
-#include "FileBrowserDialog.h"
-#include "MapFile.h"
-#include "TestSupport.h"
-#include "storage/FailingOps.h"
+#include "storage/GameFolder.h"
+#include "dialogs/FileBrowserDialog.h"
+#include "storage/MapFile.h"
+#include "tests/TestSupport.h"
+#include "tests/storage/FailingOps.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Drives the about box offscreen: its version text, what closes it and what does not, and the
 // link to the guide page in the game folder.
-#include "AboutDialog.h"
-#include "BitmapRect.h"
-#include "GameFolder.h"
-#include "TestSupport.h"
+#include "dialogs/AboutDialog.h"
+#include "platform/BitmapRect.h"
+#include "storage/GameFolder.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

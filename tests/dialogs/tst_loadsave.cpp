@@ -1,8 +1,8 @@
 // The file browser as the player sees it: its modes, listing, previews, status line, typed names
 // and the file name it hands back.
-#include "LoadSaveFixture.h"
+#include "tests/dialogs/LoadSaveFixture.h"
 
-#include "RoundButton.h"
+#include "platform/RoundButton.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

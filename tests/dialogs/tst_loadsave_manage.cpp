@@ -1,8 +1,8 @@
 // Creating, renaming and deleting folders and files from the file browser, with every message,
 // on a temporary game folder, failures included.
-#include "LoadSaveFixture.h"
+#include "tests/dialogs/LoadSaveFixture.h"
 
-#include "RoundButton.h"
+#include "platform/RoundButton.h"
 
 #include <QLabel>
 

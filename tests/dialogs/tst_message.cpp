@@ -1,10 +1,10 @@
 // The message dialog: each kind's buttons, icon and text size, the keys that answer it, and the
 // size and place CenterForm gives a dialog.
-#include "BitmapRect.h"
-#include "CenterForm.h"
-#include "MessageDialog.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
+#include "platform/BitmapRect.h"
+#include "platform/CenterForm.h"
+#include "dialogs/MessageDialog.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
 
 #include <QLabel>
 #include <QTimer>

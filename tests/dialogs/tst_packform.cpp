@@ -1,13 +1,13 @@
 // Drives the pack editor offscreen: new, load, save and close, and every command on its maps.
-#include "Callout.h"
-#include "FileChooser.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "MessageDialog.h"
-#include "PackEditorDialog.h"
-#include "RoundButton.h"
-#include "session/PackEditorFixture.h"
-#include "TestSupport.h"
+#include "platform/Callout.h"
+#include "session/FileChooser.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "dialogs/MessageDialog.h"
+#include "dialogs/PackEditorDialog.h"
+#include "platform/RoundButton.h"
+#include "tests/session/PackEditorFixture.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

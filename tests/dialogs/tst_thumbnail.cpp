@@ -1,8 +1,8 @@
 // The small picture of a map in the file browser and the pack editor: tile size, frame, pawns
 // over tiles, doors alike, and nothing at all without pawns.
-#include "BoardThumbnail.h"
-#include "ImageList.h"
-#include "TestSupport.h"
+#include "dialogs/BoardThumbnail.h"
+#include "platform/ImageList.h"
+#include "tests/TestSupport.h"
 
 #include <QImage>
 #include <QPainter>

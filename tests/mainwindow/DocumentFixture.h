@@ -2,11 +2,11 @@
 // window started on it, for the tests of the document commands and the settings.
 #pragma once
 
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,10 +3,10 @@
 // handed to the window, and a way to find the window's controls by name.
 #pragma once
 
-#include "GameFolder.h"
-#include "MainWindow.h"
-#include "ScriptedChooser.h"
-#include "TestSupport.h"
+#include "storage/GameFolder.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/ScriptedChooser.h"
+#include "tests/TestSupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The board's right-click menu, the redo and next/previous keys, the stop marks and the stars
 // of the Load menu, in the real window.
-#include "Examples.h"
-#include "ImageList.h"
-#include "MainWindow.h"
-#include "Settings.h"
-#include "WindowFixture.h"
+#include "storage/Examples.h"
+#include "platform/ImageList.h"
+#include "mainwindow/MainWindow.h"
+#include "storage/Settings.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Drawing the board: what the player sees at known pixels, the partial paint of an animation
 // against the full paint, and the rectangles the repaint requests ask for.
-#include "ImageList.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "platform/ImageList.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QPainter>
 #include <QTimer>

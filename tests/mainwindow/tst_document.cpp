@@ -1,8 +1,8 @@
 // The window's document: captions and check marks, loading and saving maps and packs, the
 // question about unsaved changes, and closing.
-#include "DocumentFixture.h"
-#include "Examples.h"
-#include "RoundButton.h"
+#include "tests/mainwindow/DocumentFixture.h"
+#include "storage/Examples.h"
+#include "platform/RoundButton.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The map editor through real presses on the window: the palette, what each tool does to a
 // cell, the limits, the save reminder, drag painting and a new empty map.
-#include "Callout.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "platform/Callout.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QLabel>
 #include <QPaintEvent>

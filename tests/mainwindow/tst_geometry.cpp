@@ -1,10 +1,10 @@
 // The board's geometry: every size that follows from the cell size, the cell size a window
 // holds, its hysteresis, the board's borders and the side panel's aspect; and the real window.
-#include "BoardGeometry.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "session/BoardGeometry.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QtTest>
 

@@ -1,14 +1,14 @@
 // The window's layout: controls at their design places, the play/edit switch, the information
 // callout, and a window too small for the board.
-#include "BitmapRect.h"
-#include "Callout.h"
-#include "Examples.h"
-#include "RoundButton.h"
-#include "ScaledLayout.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
-#include "TrackBar.h"
+#include "platform/BitmapRect.h"
+#include "platform/Callout.h"
+#include "storage/Examples.h"
+#include "platform/RoundButton.h"
+#include "platform/ScaledLayout.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
+#include "platform/TrackBar.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -1,11 +1,11 @@
 // The Solution button: playing the stored solution of every example to its end, pausing and
 // resuming, step by step at the slowest speed, undo and presses during a playback, the checks of
 // a faulty stored solution, and the verdicts on the player's own solution.
-#include "Examples.h"
-#include "RoundButton.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "storage/Examples.h"
+#include "platform/RoundButton.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QLabel>
 #include <QPropertyAnimation>

@@ -1,10 +1,10 @@
 // Playing with the keyboard and the mouse: arrows, presses in the pawn's row and column, pawn
 // selection, the speed keys, help, undo and rewind keys, and what is ignored.
-#include "Examples.h"
-#include "RoundButton.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "storage/Examples.h"
+#include "platform/RoundButton.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -1,10 +1,10 @@
 // Moves on screen: the pawn sliding tick by tick and repainting only its sweep, moves through
 // turns and doors, undo stretch by stretch, a move taken back in flight, rewind, and a resize
 // in the middle of a slide.
-#include "RoundButton.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "WindowFixture.h"
+#include "platform/RoundButton.h"
+#include "tests/TestSupport.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The settings as the window uses them: where it opens, the speed and mode it starts in, the map
 // it shows again and the game it restores; what it writes when it closes.
-#include "DocumentFixture.h"
-#include "Examples.h"
-#include "RoundButton.h"
-#include "SavedGame.h"
-#include "Settings.h"
+#include "tests/mainwindow/DocumentFixture.h"
+#include "storage/Examples.h"
+#include "platform/RoundButton.h"
+#include "storage/SavedGame.h"
+#include "storage/Settings.h"
 
 #include <QAction>
 #include <QLabel>

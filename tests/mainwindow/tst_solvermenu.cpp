@@ -1,10 +1,10 @@
 // Hints and Résoudre in the window: the keys i and Ctrl+R, the board's right-click menu with the
 // items of each mode, and what the board shows while a search runs.
-#include "Callout.h"
-#include "Examples.h"
-#include "MainWindow.h"
-#include "TestSupport.h"
-#include "WindowFixture.h"
+#include "platform/Callout.h"
+#include "storage/Examples.h"
+#include "mainwindow/MainWindow.h"
+#include "tests/TestSupport.h"
+#include "tests/mainwindow/WindowFixture.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 // Checks the disk cache of rendered pictures: reused when it matches, rebuilt whenever an entry
 // is damaged, truncated, foreign, of another size or drawn from an older picture, and simply
 // skipped when its folder cannot be written.
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QFile>
 #include <QImage>

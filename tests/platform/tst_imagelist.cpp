@@ -1,5 +1,5 @@
 // Checks that every picture of every image list renders at the board's sizes and is cached.
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QImage>
 #include <QTest>

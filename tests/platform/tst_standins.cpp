@@ -1,9 +1,9 @@
 // The small stand-ins for what the toolkit lacks: the scaled layout, the drop-down arrow, the
 // open-URL guard and the game's fonts.
-#include "Fonts.h"
-#include "DropDownArrow.h"
-#include "OpenUrl.h"
-#include "ScaledLayout.h"
+#include "platform/Fonts.h"
+#include "platform/DropDownArrow.h"
+#include "platform/OpenUrl.h"
+#include "platform/ScaledLayout.h"
 
 #include <QFontInfo>
 #include <QLabel>

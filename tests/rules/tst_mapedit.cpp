@@ -1,6 +1,6 @@
 // The editor's tools on every kind of cell, its limits, pawn renumbering and drag painting.
-#include "MapEdit.h"
-#include "TestSupport.h"
+#include "rules/MapEdit.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

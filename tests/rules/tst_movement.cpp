@@ -1,6 +1,6 @@
 // Where pawns stop, which doors flip and when, and how turn cells send a pawn on.
-#include "Play.h"
-#include "TestSupport.h"
+#include "rules/Play.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

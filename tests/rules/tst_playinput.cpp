@@ -1,6 +1,6 @@
 // Press directions, the Ctrl+arrow search, animation pace and the texts of the play controls.
-#include "PlayInput.h"
-#include "TestSupport.h"
+#include "rules/PlayInput.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // Undo, rewind and taking back a move in flight keep the record and the doors consistent.
-#include "Play.h"
-#include "TestSupport.h"
+#include "rules/Play.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The solver finds proven shortest solutions that the game's own rules accept, knows when there
 // is none, stops when told to or when out of memory, and moves pawns exactly as the game does.
-#include "Examples.h"
-#include "Play.h"
-#include "Solver.h"
-#include "SolverBoard.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "rules/Play.h"
+#include "rules/Solver.h"
+#include "rules/SolverBoard.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 #include <random>

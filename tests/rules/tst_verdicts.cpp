@@ -1,7 +1,7 @@
 // What a map's defects, a playback's end and a solved game make the game say.
-#include "Playback.h"
-#include "TestSupport.h"
-#include "Verify.h"
+#include "rules/Playback.h"
+#include "tests/TestSupport.h"
+#include "rules/Verify.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // What the pack editor's tests share: a scripted file chooser, a sound map and the pack's titles.
 #pragma once
 
-#include "FileChooser.h"
-#include "MapFile.h"
-#include "MemoText.h"
-#include "TestSupport.h"
+#include "session/FileChooser.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
+#include "tests/TestSupport.h"
 
 #include <QList>
 #include <deque>

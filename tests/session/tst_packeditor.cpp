@@ -1,10 +1,10 @@
 // The pack editor's decisions without its window: loading, saving, exporting, and the edits of
 // the pack's maps, with the questions and reports they bring.
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "PackEditorSession.h"
-#include "TestSupport.h"
-#include "session/PackEditorFixture.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "session/PackEditorSession.h"
+#include "tests/TestSupport.h"
+#include "tests/session/PackEditorFixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 // The play session without a window: moves and their clock, undo chains, the playback of the
 // stored solution with its pause, verdicts, the document commands and the game kept across runs.
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "PlaySession.h"
-#include "Playback.h"
-#include "SavedGame.h"
-#include "ScriptedChooser.h"
-#include "Settings.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "session/PlaySession.h"
+#include "rules/Playback.h"
+#include "storage/SavedGame.h"
+#include "tests/ScriptedChooser.h"
+#include "storage/Settings.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

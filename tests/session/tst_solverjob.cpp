@@ -1,8 +1,8 @@
 // The background search: its answer comes back through the event loop, a newer search or a
 // cancel drops the older one's answer, and the job may go away while a search runs.
-#include "Examples.h"
-#include "SolverJob.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "session/SolverJob.h"
+#include "tests/TestSupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // File operations that tests can make fail.
 #pragma once
 
-#include "FileOps.h"
+#include "storage/FileOps.h"
 
 #include <QString>
 

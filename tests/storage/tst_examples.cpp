@@ -1,9 +1,9 @@
 // The ten built-in maps: their contents as the game ships them, and their stored solutions.
-#include "Examples.h"
-#include "MapFile.h"
-#include "Play.h"
-#include "Playback.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "storage/MapFile.h"
+#include "rules/Play.h"
+#include "rules/Playback.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

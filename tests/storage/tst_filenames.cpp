@@ -1,5 +1,5 @@
 // The file browser's names, order, listing and status texts, without any widget.
-#include "FileNames.h"
+#include "storage/FileNames.h"
 
 #include <QDir>
 #include <QFile>

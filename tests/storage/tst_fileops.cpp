@@ -1,5 +1,5 @@
 // The browser's file operations on the disk: nothing is replaced, and links are never followed.
-#include "FileOps.h"
+#include "storage/FileOps.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The file browser's folder commands on a small game folder: what each does on disk, the
 // questions it asks and the errors it reports.
-#include "FolderCommands.h"
-#include "GameFolder.h"
-#include "TestSupport.h"
-#include "storage/FailingOps.h"
+#include "storage/FolderCommands.h"
+#include "storage/GameFolder.h"
+#include "tests/TestSupport.h"
+#include "tests/storage/FailingOps.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Map and pack files: what the reader accepts, every message it shows, and what the writers write.
-#include "Examples.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "MemoText.h"
-#include "Play.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "storage/MemoText.h"
+#include "rules/Play.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // Multi-line texts in an edit box: their line breaks both ways and the cut at a limit.
-#include "MemoText.h"
+#include "storage/MemoText.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // Checks what the pack editor reports about a pack, its status line, its buttons and its map moves.
-#include "PackEdit.h"
-#include "TestSupport.h"
+#include "storage/PackEdit.h"
+#include "tests/TestSupport.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Progress per map in the settings file: merging wins, exact-case IDs, hostile values kept,
 // optimum cache, marks and tooltips, and a failed write reported like any other.
-#include "Progress.h"
-#include "TestSupport.h"
+#include "storage/Progress.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 

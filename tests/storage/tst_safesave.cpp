@@ -1,12 +1,12 @@
 // Saves that fail (a full disk, a FIFO, a link out of the game's folder) keep the earlier file
 // byte for byte and say why; special files and outside links are never read or listed.
-#include "Examples.h"
-#include "FileNames.h"
-#include "GameFolder.h"
-#include "MapFile.h"
-#include "SafeSave.h"
-#include "Settings.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "storage/FileNames.h"
+#include "storage/GameFolder.h"
+#include "storage/MapFile.h"
+#include "storage/SafeSave.h"
+#include "storage/Settings.h"
+#include "tests/TestSupport.h"
 
 #include <QStorageInfo>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // The settings file and the saved game: defaults, what is written, and what a restore accepts.
-#include "Examples.h"
-#include "MapFile.h"
-#include "Play.h"
-#include "SavedGame.h"
-#include "Settings.h"
-#include "TestSupport.h"
+#include "storage/Examples.h"
+#include "storage/MapFile.h"
+#include "rules/Play.h"
+#include "storage/SavedGame.h"
+#include "storage/Settings.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 #include <limits>

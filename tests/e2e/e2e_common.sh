@@ -32,7 +32,7 @@ start_xvfb() {
     command -v "$tool" >/dev/null || fail "$tool is not installed"
   done
   # Xvfb picks a free display itself and writes its number to fd 3.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 150); do
     [ -s "$work/display" ] && break

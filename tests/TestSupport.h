@@ -27,6 +27,15 @@ public:
     }
 };
 
+// Whether Shown is the game's write error for Path: the fixed first line, the path, and the
+// system's reason, as an error.
+inline bool IsWriteError(const QPair<TMsgType, QString>& Shown, const QString& Path) {
+    const QStringList parts = Shown.second.split(QStringLiteral("\r\n"));
+    return Shown.first == mtError && parts.size() == 3 &&
+           parts[0] == QStringLiteral("Erreur lors de l'écriture du fichier") && parts[1] == Path &&
+           !parts[2].isEmpty();
+}
+
 // A map drawn as text, one string per row of 11 symbols:
 //   '#' wall, '.' floor, 'o' goal, 's' stop, 'A' turn A, 'B' turn B, 'b' button,
 //   'd' lowered door, 'D' raised door, '1'..'6' a pawn on floor, and

@@ -142,12 +142,7 @@ void TestSafeSave::fullDisk() {
     QVERIFY(!saved);
     QCOMPARE(FileBytes(path), old);
     QCOMPARE(rec.Shown.size(), 1);
-    QCOMPARE(rec.Shown[0].first, mtError);
-    const QStringList parts = rec.Shown[0].second.split(QStringLiteral("\r\n"));
-    QCOMPARE(parts.size(), 3);
-    QCOMPARE(parts[0], QStringLiteral("Erreur lors de l'écriture du fichier"));
-    QCOMPARE(parts[1], path);
-    QVERIFY(!parts[2].isEmpty());
+    QVERIFY2(IsWriteError(rec.Shown[0], path), qPrintable(rec.Shown[0].second));
     // The temporary file is gone: only the earlier file and the filler are left.
     QCOMPARE(QDir(Disk).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }

@@ -5,6 +5,9 @@
 # The script's arguments: the program, the folder for artefacts, and for some the window
 # manager's close helper and the checker.
 set -u
+# xdotool types and xprop reads titles through the locale's encoding: without UTF-8 an accent
+# typed or read is lost (a bare CI shell has no LANG at all).
+export LC_ALL=C.UTF-8
 bin="$1"
 out="$2"
 wm_close="${3:-}"

@@ -6,6 +6,7 @@
 #include "platform/Callout.h"
 #include "storage/Examples.h"
 #include "platform/ImageList.h"
+#include "platform/MenuMarks.h"
 #include "rules/PlayInput.h"
 #include "platform/RoundButton.h"
 #include "platform/ScaledLayout.h"
@@ -54,6 +55,8 @@ TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindow
     pmLoad = new QMenu(this);
     pmPack = new QMenu(this);
     pmBoard = new QMenu(this);
+    KeepCheckMarksWithIcons(pmLoad);
+    KeepCheckMarksWithIcons(pmPack);
     pmLoad->setToolTipsVisible(true);
     pmPack->setToolTipsVisible(true);
     pbBoard->setCursor(Qt::PointingHandCursor);

@@ -61,6 +61,8 @@ TPlaySession::TPlaySession(TMessenger& MessageSink, TFileChooser& FileChooser)
     connect(&UndoTimer, &QTimer::timeout, this, [this] { UndoTick(); });
     PauseTimer.setSingleShot(true);
     connect(&PauseTimer, &QTimer::timeout, this, [this] { PauseTick(); });
+    connect(&Optima, &TOptimumFinder::Found, this,
+            [this](const QString& ID, int Moves) { SetOptimum(ID, Moves); });
     ThinkTimer.setObjectName(QStringLiteral("tThink"));
     ThinkTimer.setSingleShot(true);
     ThinkTimer.setInterval(ThinkDelayMs);
@@ -190,6 +192,7 @@ bool TPlaySession::LoadFile(const QString& FName, int Index) {
         FileName.clear();
         CurPack = *scratch;
         View->PackLoaded();
+        SeekOptima();
         LoadedMap = TLoadedMap::PackMap(Index);
     } else {
         // A map file holds one map, whatever number was asked for.
@@ -303,12 +306,26 @@ void TPlaySession::EditPlayClick() {
 void TPlaySession::ReadProgress() {
     ProgressStore.Load(SettingsFilePath());
     View->ProgressChanged();
+    SeekOptima();
+}
+
+void TPlaySession::SeekOptima() {
+    const auto seek = [this](const TMap& Map) {
+        if (ProgressStore.Best(Map.ID) > 0 && ProgressStore.Optimum(Map.ID) <= 0) Optima.Want(Map);
+    };
+    for (int i = 1; i <= ExampleCount; ++i) seek(ExampleMap(i));
+    for (size_t i = 0; i < CurPack.MapNb; ++i) seek(CurPack.Maps[i]);
 }
 
 void TPlaySession::SetOptimum(const QString& ID, int Moves) {
     if (!TProgressStore::IsMapID(ID) || Moves <= 0) return;
-    RecordOptimum(SettingsFilePath(), ID, Moves, Messenger);
-    ReadProgress();
+    // The cache only saves searching again: a file that cannot take it says nothing, and the
+    // menus know the optimum for this run all the same.
+    struct : TMessenger {
+        int ShowMsg(const QString&, TMsgType) override { return mrOk; }
+    } quiet;
+    RecordOptimum(SettingsFilePath(), ID, Moves, quiet);
+    if (ProgressStore.SetOptimum(ID, Moves)) View->ProgressChanged();
 }
 
 void TPlaySession::RecordProgress() {
@@ -663,6 +680,8 @@ void TPlaySession::PlayHintMove() {
 void TPlaySession::HintFound(const TSolveResult& Result) {
     switch (Result.Status) {
     case ssSolved:
+        // Asked before the first move, the search found the map's optimum.
+        if (HintBase.isEmpty()) SetOptimum(Play.CurMap.ID, Result.Moves);
         HintLine = HintBase + Result.Solution;
         HintFrom = HintBase.size();
         // Every command drops the search, so the game still stands where it was asked; the
@@ -696,7 +715,8 @@ void TPlaySession::MapSolved(const TSolveResult& Result) {
         return;
     }
     // An unedited map keeps its identity and texts: the solution only goes to a file if the
-    // player wants it there.
+    // player wants it there. Its optimum is known from now on.
+    SetOptimum(Play.CurMap.ID, Result.Moves);
     const QString& stored = Play.CurMap.Solution;
     const int storedMoves = int(stored.size() / 2);
     if (!stored.isEmpty() && storedMoves == Result.Moves) {

@@ -6,6 +6,7 @@
 
 #include "session/FileChooser.h"
 #include "session/LoadedMap.h"
+#include "session/OptimumFinder.h"
 #include "rules/MapEdit.h"
 #include "rules/Messages.h"
 #include "rules/Play.h"
@@ -148,6 +149,9 @@ public:
     // The optimum found for the map with this ID (by the solver): cached in the settings file at
     // once and shown in the menus.
     void SetOptimum(const QString& ID, int Moves);
+    // Blocks until the background searches for optima have ended (tests).
+    void WaitForOptima() { Optima.WaitAll(); }
+    bool SeekingOptima() const { return Optima.Busy(); }
     // How the menus mark a map, and the tooltip that goes with the mark.
     TProgressMark MarkOf(const TMap& Map) const;
     QString TipOf(const TMap& Map) const;
@@ -274,6 +278,9 @@ private:
     void EndThinking();
     // The player's win goes into the settings file at once.
     void RecordProgress();
+    // Queues the search for the optimum of every map in the menus that the player has solved
+    // and whose optimum is not known yet.
+    void SeekOptima();
     // A playback that was pausing or gliding stands still between two stored moves.
     void StayPaused();
     // The player's move that just set off: the next undone move keeps the rest, any other
@@ -312,5 +319,6 @@ private:
     // taken back before it arrives leaves them as they were.
     QString RedoMoves;
     TProgressStore ProgressStore;
+    TOptimumFinder Optima{this};
     std::optional<QString> RedoBeforeMove;
 };

@@ -94,6 +94,7 @@ private slots:
     void neighbourMaps();
     void winsRecordedBeforeTheVerdict_data();
     void winsRecordedBeforeTheVerdict();
+    void optimaSoughtInTheBackground();
 
 private:
     // Runs the clock until it stops: ticks, the pause's waits and the undo chain.
@@ -399,6 +400,11 @@ void TestSession::hintsReachTheVerdict() {
     QCOMPARE(Messages.Shown[0].first, mtFlagQuestion);
     QVERIFY(Messages.Shown[0].second.startsWith(QStringLiteral("Formidable !")));
     QVERIFY(View.Searches.isEmpty()); // answered before the board had to show it thinks
+    // Asked at the start, the search found the map's optimum, kept with the win.
+    QFile ini(SettingsFilePath());
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll().count((ExampleMap(3).ID + QStringLiteral("=12\n")).toUtf8()), 2);
+    ini.close();
     // Recorded like the player's moves: undone one by one.
     S->Undo();
     S->FinishUndo();
@@ -836,6 +842,34 @@ void TestSession::winsRecordedBeforeTheVerdict() {
     QCOMPARE(file.contains("[Progress]"), !progress.isEmpty());
     if (!progress.isEmpty()) QVERIFY(file.contains("\n" + progress + "\n"));
     QCOMPARE(s.MarkOf(ExampleMap(1)), progress.isEmpty() ? pgNone : pgOptimal);
+}
+
+void TestSession::optimaSoughtInTheBackground() {
+    // Solved in 3 moves, the length of the stored solution, while Right alone solves it.
+    TMap detour = MapFromRows({"###########", "#1.o#######", "#.#########"});
+    detour.ID = QStringLiteral("00000000000199");
+    detour.Solution = QStringLiteral("1D1U1R");
+    QFile ini(SettingsFilePath());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Progress]\n00000000000199=3\n00000000000101=7\n[Optimum]\n00000000000101=7\n");
+    ini.close();
+    S->CurPack.MapNb = 1;
+    S->CurPack.Maps[0] = detour;
+    S->ReadProgress();
+    QCOMPARE(S->MarkOf(detour), pgOptimal); // while the optimum is unknown
+    QVERIFY(S->SeekingOptima());
+    S->WaitForOptima();
+    QCOMPARE(S->MarkOf(detour), pgSolved);
+    QCOMPARE(S->TipOf(detour), QStringLiteral("Résolu en 3 coups (optimum : 1)"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray file = ini.readAll();
+    ini.close();
+    QVERIFY(file.contains("00000000000199=1"));
+    QVERIFY(file.contains("00000000000101=7"));
+    QCOMPARE(file.count("00000000000101="), 2); // example 1's optimum was known: not sought
+    // Known now, it is not sought again.
+    S->ReadProgress();
+    QVERIFY(!S->SeekingOptima());
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -2,6 +2,7 @@
 // and turns keys and clicks into calls on it.
 #pragma once
 
+#include "board/BoardPainter.h"
 #include "session/BoardGeometry.h"
 #include "rules/MapEdit.h"
 #include "session/PlaySession.h"
@@ -196,20 +197,11 @@ private:
     int PaletteIconSize = 0; // cell size the palette's pictures were fetched at
     QPixmap Picture(const class TImageList& List, int Index, int Size) const;
 
-    // The board's pictures at the current cell size and pixel ratio.
-    struct TBoardPictures {
-        int CellSize = 0;
-        qreal Ratio = 0;
-        std::array<QPixmap, 8> Cell;
-        std::array<QPixmap, 2> Rised;
-        std::array<QPixmap, 2> Pawn;
-    };
-    const TBoardPictures& BoardPictures();
-    void PaintFloor(QPainter& Canvas, int Col0, int Row0, int Col1, int Row1);
-    void PaintStops(QPainter& Canvas);
+    // What the board shows now, for the painter and the repaint requests.
+    TBoardScene Scene() const;
 
     TMainWindowDialogs Dialogs;
-    TBoardPictures Pictures;
+    TBoardPainter Painter;
     TBoardGeometry Geometry;
     bool Shown = false;
     // Set once the close has been accepted.

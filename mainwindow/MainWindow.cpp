@@ -28,6 +28,14 @@
 #include <algorithm>
 
 namespace {
+// Gives each control the name of its field: Names is the list of fields as written.
+void NameEach(std::initializer_list<QObject*> Controls, const char* Names) {
+    const QStringList names = QString::fromLatin1(Names).split(u',');
+    qsizetype i = 0;
+    for (QObject* control : Controls) control->setObjectName(names.value(i++).trimmed());
+}
+#define NAME_AFTER_FIELDS(...) NameEach({__VA_ARGS__}, #__VA_ARGS__)
+
 // A title as a menu shows it: an ampersand is a letter, not an accelerator.
 QString MenuText(const QString& Title) {
     QString t = Title;
@@ -76,72 +84,14 @@ TVirelMain::~TVirelMain() {
 }
 
 void TVirelMain::NameControls() {
-    const std::pair<QObject*, const char*> names[] = {
-        {slToolBar, "slToolBar"},
-        {slPlay, "slPlay"},
-        {pbBoard, "pbBoard"},
-        {btLoad, "btLoad"},
-        {btLoadPopup, "btLoadPopup"},
-        {btSave, "btSave"},
-        {btSaveAs, "btSaveAs"},
-        {btPack, "btPack"},
-        {btPackPopup, "btPackPopup"},
-        {btInfo, "btInfo"},
-        {btAbout, "btAbout"},
-        {btEditPlay, "btEditPlay"},
-        {rLoad, "rLoad"},
-        {rSave, "rSave"},
-        {rSaveAs, "rSaveAs"},
-        {rPack, "rPack"},
-        {rInfo, "rInfo"},
-        {rAbout, "rAbout"},
-        {rEditPlay, "rEditPlay"},
-        {pmLoad, "pmLoad"},
-        {pmPack, "pmPack"},
-        {pmBoard, "pmBoard"},
-        {lbCount, "lbCount"},
-        {tbSpeed, "tbSpeed"},
-        {rFast, "rFast"},
-        {rSlow, "rSlow"},
-        {btUndo, "btUndo"},
-        {btReplay, "btReplay"},
-        {btHelp, "btHelp"},
-        {btSolution, "btSolution"},
-        {rUndo, "rUndo"},
-        {rReplay, "rReplay"},
-        {rHelp, "rHelp"},
-        {rSolution, "rSolution"},
-        {lSolution, "lSolution"},
-        {lSolutionCount, "lSolutionCount"},
-        {SolutionRotAnimation, "SolutionRotAnimation"},
-        {SizeGrip, "SizeGrip"},
-        {pnEdit, "pnEdit"},
-        {btNew, "btNew"},
-        {rNew, "rNew"},
-        {LayoutEdit, "LayoutEdit"},
-        {sbCell, "sbCell"},
-        {sbPawn, "sbPawn"},
-        {sbGoal, "sbGoal"},
-        {sbStop, "sbStop"},
-        {sbTurn, "sbTurn"},
-        {sbButton, "sbButton"},
-        {sbDoor, "sbDoor"},
-        {rCell, "rCell"},
-        {rPawn, "rPawn"},
-        {rGoal, "rGoal"},
-        {rStop, "rStop"},
-        {rTurn, "rTurn"},
-        {rButton, "rButton"},
-        {rDoor, "rDoor"},
-        {rFocus, "rFocus"},
-        {PaletteGroup, "PaletteGroup"},
-        {crInfo, "crInfo"},
-        {lPackInfo, "lPackInfo"},
-        {lMapInfo, "lMapInfo"},
-        {crSearch, "crSearch"},
-        {lSearch, "lSearch"},
-    };
-    for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
+    NAME_AFTER_FIELDS(slToolBar, slPlay, pbBoard, btLoad, btLoadPopup, btSave, btSaveAs, btPack,
+                      btPackPopup, btInfo, btAbout, btEditPlay, rLoad, rSave, rSaveAs, rPack, rInfo,
+                      rAbout, rEditPlay, pmLoad, pmPack, pmBoard, lbCount, tbSpeed, rFast, rSlow,
+                      btUndo, btReplay, btHelp, btSolution, rUndo, rReplay, rHelp, rSolution,
+                      lSolution, lSolutionCount, SolutionRotAnimation, SizeGrip, pnEdit, btNew,
+                      rNew, LayoutEdit, sbCell, sbPawn, sbGoal, sbStop, sbTurn, sbButton, sbDoor,
+                      rCell, rPawn, rGoal, rStop, rTurn, rButton, rDoor, rFocus, PaletteGroup,
+                      crInfo, lPackInfo, lMapInfo, crSearch, lSearch);
 }
 
 void TVirelMain::FormCreate() {

@@ -4,14 +4,12 @@
 
 #include "platform/Callout.h"
 #include "platform/RoundButton.h"
+#include "session/BoardCommands.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSlider>
-#include <functional>
-#include <optional>
-#include <vector>
 
 namespace {
 // The modifiers that count: the keypad flag only says where a key sits.
@@ -134,52 +132,17 @@ void TVirelMain::pbBoardContextMenu(QPoint GlobalPos) {
 }
 
 void TVirelMain::UpdateBoardMenu() {
-    // One line per command: its text, the key that does the same, whether it can act now, and
-    // what it does. Keys are shown as the player reads them on a French keyboard.
-    struct TBoardItem {
-        const char* Name;
-        QString Text;
-        QString Key;
-        bool Enabled;
-        std::function<void()> Act;
-        std::optional<bool> Checked = std::nullopt; // a check item, and its state
-    };
-    const bool idle = Session.IsIdle();
-    std::vector<TBoardItem> items;
-    if (Session.EditMode) {
-        items = {
-            {"mnSolve", QStringLiteral("Résoudre"), QStringLiteral("Ctrl+R"), Session.CanSolveMap(),
-             [this] { mnSolveClick(); }},
-            {"mnNew", QStringLiteral("Nouveau"), QString(), btNew->isEnabled(),
-             [this] { btNewClick(); }},
-        };
-    } else {
-        items = {
-            {"mnHint", QStringLiteral("Indice"), QStringLiteral("i"),
-             Session.CanHint() && Session.Searching() == TSearch::None, [this] { mnHintClick(); }},
-            {"mnRedo", QStringLiteral("Rétablir"), QStringLiteral("Ctrl+Y"),
-             idle && Session.CanRedo() && !Session.UndoChainRunning(), [this] { Session.Redo(); }},
-            {"mnUndo", QStringLiteral("Annuler"), QStringLiteral("Retour arrière"),
-             btUndo->isEnabled(), [this] { btUndoClick(); }},
-            {"mnReplay", QStringLiteral("Rejouer"), QStringLiteral("Ctrl+Entrée"),
-             btReplay->isEnabled(), [this] { btReplayClick(); }},
-            {"mnPrevMap", QStringLiteral("Tableau précédent"), QStringLiteral("Page préc."),
-             Session.CanGoToMap(-1), [this] { Session.GoToMap(-1); }},
-            {"mnNextMap", QStringLiteral("Tableau suivant"), QStringLiteral("Page suiv."),
-             Session.CanGoToMap(1), [this] { Session.GoToMap(1); }},
-            {"mnShowStops", QStringLiteral("Afficher les arrêts"), QStringLiteral("m"), true,
-             [this] { SetShowStops(!ShowStops); }, ShowStops},
-        };
-    }
     pmBoard->clear();
-    for (const TBoardItem& item : items) {
+    for (const TBoardMenuItem& item : BoardMenuItems(Session, ShowStops)) {
         QAction* a = pmBoard->addAction(
             item.Key.isEmpty() ? item.Text : item.Text + QLatin1Char('\t') + item.Key);
         a->setObjectName(QLatin1String(item.Name));
         a->setEnabled(item.Enabled);
         a->setCheckable(item.Checked.has_value());
         a->setChecked(item.Checked.value_or(false));
-        connect(a, &QAction::triggered, this, item.Act);
+        connect(a, &QAction::triggered, this, [this, c = item.Command] {
+            if (!RunBoardCommand(Session, c)) SetShowStops(!ShowStops);
+        });
     }
 }
 

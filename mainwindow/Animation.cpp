@@ -2,7 +2,7 @@
 // current stretch and asks for the repaint of the square it swept.
 #include "mainwindow/MainWindow.h"
 
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
 #include "rules/PlayInput.h"
 
 #include <QPropertyAnimation>

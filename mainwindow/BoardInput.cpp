@@ -2,7 +2,7 @@
 // session.
 #include "mainwindow/MainWindow.h"
 
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
 #include "platform/RoundButton.h"
 #include "session/BoardCommands.h"
 

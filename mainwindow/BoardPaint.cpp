@@ -2,7 +2,7 @@
 // the game shows now; and the repaint requests of the window.
 #include "mainwindow/MainWindow.h"
 
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

@@ -3,7 +3,8 @@
 #include "mainwindow/MainWindow.h"
 
 #include "platform/BitmapRect.h"
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
+#include "platform/FocusFrame.h"
 #include "platform/ImageList.h"
 #include "platform/RoundButton.h"
 #include "platform/ScaledLayout.h"
@@ -11,9 +12,7 @@
 
 #include <QButtonGroup>
 #include <algorithm>
-#include <QFontMetricsF>
 #include <QLabel>
-#include <QPainter>
 #include <QPropertyAnimation>
 #include <QSizeGrip>
 #include <QSlider>
@@ -21,26 +20,9 @@
 
 namespace {
 
-// The selected palette tool's blue frame.
-class TFocusFrame : public QWidget {
-public:
-    explicit TFocusFrame(QWidget* Parent) : QWidget(Parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double stroke = std::max(1.5, 3.0 * width() / 56.0);
-        p.setPen(QPen(QColor(0x1E, 0x90, 0xFF), stroke));
-        p.drawRect(QRectF(rect()).adjusted(stroke / 2, stroke / 2, -stroke / 2, -stroke / 2));
-    }
-};
-
 // Design font size of the toolkit's texts.
 constexpr double TextSize = 12;
-// Design width of the callout's labels.
+// Design width of the search callout's label.
 constexpr double InfoTextWidth = 205;
 
 TRoundButton* ToolButton(QWidget* Parent, const QString& Text, int Corners) {
@@ -54,15 +36,6 @@ TRoundButton* PanelButton(QWidget* Parent, const QString& Text) {
     auto* b = new TRoundButton(Text, Parent);
     b->TextPlace = TRoundButton::tpBottom;
     return b;
-}
-
-// Height, in design units, of Text wrapped at the callout's label width.
-double WrappedHeight(const QString& Text, bool Bold) {
-    QFont f;
-    f.setPixelSize(int(TextSize));
-    f.setBold(Bold);
-    const QFontMetricsF fm(f);
-    return fm.boundingRect(QRectF(0, 0, InfoTextWidth, 1e6), Qt::TextWordWrap, Text).height() + 2;
 }
 
 } // namespace
@@ -246,22 +219,10 @@ void TVirelMain::BuildEditPanel() {
 }
 
 void TVirelMain::BuildCallout() {
-    crInfo = new TCalloutRect(this);
-    lPackInfo = new QLabel(crInfo);
-    lMapInfo = new QLabel(crInfo);
-    for (QLabel* l : {lPackInfo, lMapInfo}) {
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    QFont bold = lPackInfo->font();
-    bold.setBold(true);
-    lPackInfo->setFont(bold);
     // It belongs to the "Information" button: (-52, 28) from it, hanging over the board.
-    slToolBar->PlaceFloating(crInfo, {414 - 52, 4 + 28, 217, 40});
-    slToolBar->Place(lPackInfo, {6, 16, InfoTextWidth, 17}, TextSize);
-    slToolBar->Place(lMapInfo, {6, 33, InfoTextWidth, 17}, TextSize);
+    crInfo = new TInfoCallout(this, *slToolBar, {414 - 52, 4 + 28, 217, 40}, TextSize);
+    lPackInfo = crInfo->BoldText;
+    lMapInfo = crInfo->PlainText;
     connect(crInfo, &TCalloutRect::Clicked, this, [this] { crInfoClick(); });
     crInfo->hide();
 
@@ -398,27 +359,8 @@ void TVirelMain::btInfoClick() {
         crInfo->hide();
         return;
     }
-    const QString packText = Session.LoadedMap.IsPackMap() ? Session.CurPack.Info : QString();
-    const QString mapText = Session.Play.CurMap.Info;
-    lPackInfo->setText(packText);
-    lMapInfo->setText(mapText);
-    const double packHeight = packText.isEmpty() ? 0 : WrappedHeight(packText, true);
-    const double mapHeight = mapText.isEmpty() ? 0 : WrappedHeight(mapText, false);
-    double h;
-    if (packText.isEmpty()) {
-        lPackInfo->hide();
-        h = mapHeight;
-    } else {
-        lPackInfo->show();
-        h = packHeight + mapHeight;
-    }
-    slToolBar->SetDesignRect(lPackInfo, {6, 16, InfoTextWidth, packHeight});
-    slToolBar->SetDesignRect(lMapInfo, {6, 16 + packHeight, InfoTextWidth, mapHeight});
-    QRectF r = slToolBar->DesignRect(crInfo);
-    r.setHeight(h + 20);
-    slToolBar->SetDesignRect(crInfo, r);
-    crInfo->show();
-    crInfo->raise();
+    crInfo->ShowTexts(Session.LoadedMap.IsPackMap() ? Session.CurPack.Info : QString(),
+                      Session.Play.CurMap.Info);
 }
 
 void TVirelMain::crInfoClick() {

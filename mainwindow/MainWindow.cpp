@@ -3,7 +3,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "platform/BitmapRect.h"
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
 #include "storage/Examples.h"
 #include "platform/ImageList.h"
 #include "platform/MenuMarks.h"

@@ -23,6 +23,7 @@ class QSlider;
 class QButtonGroup;
 class TBitmapRect;
 class TCalloutRect;
+class TInfoCallout;
 class TRoundButton;
 class TScaledLayout;
 
@@ -272,7 +273,7 @@ private:
     QWidget* rFocus;
     QButtonGroup* PaletteGroup;
 
-    TCalloutRect* crInfo;
+    TInfoCallout* crInfo;
     QLabel* lPackInfo;
     QLabel* lMapInfo;
     // Shown while a long search runs.

@@ -2,7 +2,7 @@
 // into cells for the session to draw.
 #include "mainwindow/MainWindow.h"
 
-#include "platform/Callout.h"
+#include "platform/InfoCallout.h"
 #include "platform/RoundButton.h"
 #include "platform/ScaledLayout.h"
 

@@ -14,6 +14,8 @@
 // (set: raised), door i being the i-th door cell in board order.
 class TSolverBoard {
 public:
+    static constexpr int CellBits = 7;
+
     explicit TSolverBoard(const TMap& Map);
 
     // Keys need 7 bits per pawn and one per door in 64 bits: false for a map with more doors
@@ -28,13 +30,28 @@ public:
     std::uint64_t KeyOf(const TMap& Map) const;
     std::uint64_t StartKey() const { return Start; }
     // The occupied cells (board indices, increasing) and the door bits of Key.
-    void Unpack(std::uint64_t Key, int* Cells, std::uint32_t& Doors) const;
+    void Unpack(std::uint64_t Key, int* Cells, std::uint32_t& Doors) const {
+        Doors = std::uint32_t(Key & AllDoors);
+        std::uint64_t rest = Key >> CellShift;
+        for (int i = 0; i < PawnNb; ++i) {
+            Cells[i] = int(rest & ((1u << CellBits) - 1));
+            rest >>= CellBits;
+        }
+    }
     bool IsSolvedKey(std::uint64_t Key) const;
 
     // Number of possible positions: free cells choose pawns, times two per door; the dense
     // index of a position runs below it. 0 when it does not fit 64 bits.
     std::uint64_t DenseSize() const { return DenseSize_; }
-    std::uint64_t DenseIndex(std::uint64_t Key) const;
+    std::uint64_t DenseIndex(std::uint64_t Key) const {
+        std::uint64_t rest = Key >> CellShift;
+        std::uint64_t rank = 0;
+        for (int i = 0; i < PawnNb; ++i) {
+            rank += RankPart[std::size_t(i)][std::size_t(rest & ((1u << CellBits) - 1))];
+            rest >>= CellBits;
+        }
+        return (rank << DoorNb) | (Key & AllDoors);
+    }
 
     // Every position with all pawns on goals, every door state.
     std::uint64_t SolvedKeyCount() const;
@@ -69,6 +86,10 @@ private:
     // Each cell's kind; doors are all ctDoorDown here, their state lives in the key.
     std::array<TCellType, BoardCells> Kind{};
     std::array<std::int8_t, BoardCells> DoorOf{};
+    // The door's bit in a position's door state, 0 for any other cell.
+    std::array<std::uint32_t, BoardCells> DoorBit{};
+    // Stop and turn cells: a sliding pawn halts on them.
+    std::array<bool, BoardCells> Halts{};
     std::array<std::int8_t, BoardCells> FreeOf{};
     std::vector<int> DoorCells;
     std::vector<int> GoalCells;
@@ -86,17 +107,37 @@ private:
     std::uint32_t Flip(std::uint32_t Doors, std::uint32_t Held) const {
         return ~Doors & ~Held & AllDoors;
     }
-    std::uint32_t HeldDoors(const int* Cells, int Except) const;
+    // The doors that pawns stand on.
+    std::uint32_t HeldDoors(const int* Cells) const {
+        std::uint32_t held = 0;
+        for (int i = 0; i < PawnNb; ++i) held |= DoorBit[std::size_t(Cells[i])];
+        return held;
+    }
     // Where one straight stretch from From towards Dir stops (From when it cannot leave).
-    int Slide(int From, int Dir, std::uint32_t Doors, const TCells& Others) const;
+    int Slide(int From, int Dir, std::uint32_t Doors, const TCells& Others) const {
+        const std::uint8_t* ray = &Rays[RayFrom[std::size_t(From)][std::size_t(Dir)]];
+        const int len = RayLen[std::size_t(From)][std::size_t(Dir)];
+        int at = From;
+        for (int k = 0; k < len; ++k) {
+            const int c = ray[k];
+            if (Others.Has(c) || (DoorBit[std::size_t(c)] & Doors)) break;
+            if (Halts[std::size_t(c)]) return c;
+            at = c;
+        }
+        return at;
+    }
     // A whole move: the departure flip, every stretch through turn cells with the loop guard,
     // the arrival flip. False when the pawn cannot leave From.
     bool Move(const TCells& Others, std::uint32_t Held, int From, int Dir, std::uint32_t Doors,
               int& End, std::uint32_t& DoorsAfter) const;
-    static int Turn(TCellType Kind, int Dir);
+    static int Turn(TCellType Kind, int Dir) {
+        // Turn A: down and left swap, right and up swap. Turn B: down and right, left and up.
+        static constexpr int TurnA[4] = {3, 2, 1, 0};
+        static constexpr int TurnB[4] = {1, 0, 3, 2};
+        return Kind == ctTurnA ? TurnA[Dir] : TurnB[Dir];
+    }
     bool IsRaised(int Cell, std::uint32_t Doors) const {
-        const int d = DoorOf[std::size_t(Cell)];
-        return d >= 0 && ((Doors >> d) & 1);
+        return DoorBit[std::size_t(Cell)] & Doors;
     }
     // Whether a pawn sliding onto Cell towards Dir may stop there because of the next cell;
     // Doors are the doors it slid through, unless DoorsUnknown (it ended on a button, which
@@ -115,9 +156,54 @@ private:
             return false;
         }
     }
-    // The position with the pawn at Old moved to New.
-    std::uint64_t Replace(const int* Cells, int Old, int New, std::uint32_t Doors) const;
+    // The position with the Index-th pawn of Cells (the increasing cells of Key) moved to New,
+    // with Doors. Only the fields between its old and new place in the order shift.
+    std::uint64_t Replace(std::uint64_t Key, const int* Cells, int Index, int New,
+                          std::uint32_t Doors) const {
+        int to = 0;
+        for (int i = 0; i < PawnNb; ++i) to += Cells[i] < New;
+        to -= Cells[Index] < New;
+        const std::uint64_t fields = Key >> CellShift;
+        const int at = CellBits * Index;
+        const std::uint64_t rest =
+            (fields & ((std::uint64_t(1) << at) - 1)) | ((fields >> (at + CellBits)) << at);
+        const int put = CellBits * to;
+        const std::uint64_t moved = (rest & ((std::uint64_t(1) << put) - 1)) |
+                                    (std::uint64_t(New) << put) |
+                                    ((rest >> put) << (put + CellBits));
+        return (moved << CellShift) | Doors;
+    }
 };
+
+inline bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int From, int Dir,
+                               std::uint32_t Doors, int& End, std::uint32_t& DoorsAfter) const {
+    // Leaving a button with other pawns on the map flips the doors as the pawn sets off, so the
+    // first stretch already meets them flipped.
+    std::uint32_t doors = Doors;
+    if (PawnNb > 1 && Kind[std::size_t(From)] == ctButton) doors = Flip(doors, Held);
+    int at = Slide(From, Dir, doors, Others);
+    if (at == From) return false;
+    TCells starts;
+    starts.Set(From);
+    int dir = Dir;
+    for (;;) {
+        const TCellType kind = Kind[std::size_t(at)];
+        if (kind == ctButton) {
+            doors = Flip(doors, Held);
+            break;
+        }
+        if (kind != ctTurnA && kind != ctTurnB) break;
+        dir = Turn(kind, dir);
+        const int next = Slide(at, dir, doors, Others);
+        // A pawn circling between turn cells ends on the first stretch start it meets again.
+        if (next == at || starts.Has(at)) break;
+        starts.Set(at);
+        at = next;
+    }
+    End = at;
+    DoorsAfter = doors;
+    return true;
+}
 
 template <class F> void TSolverBoard::ForEachSolvedKey(F&& Visit) const {
     const int g = int(GoalCells.size());
@@ -145,16 +231,17 @@ template <class F> void TSolverBoard::ForEachSuccessor(std::uint64_t Key, F&& Vi
     Unpack(Key, cells, doors);
     TCells all;
     for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
+    const std::uint32_t heldAll = HeldDoors(cells);
     for (int i = 0; i < PawnNb; ++i) {
         const int from = cells[i];
         TCells others = all;
         others.Clear(from);
-        const std::uint32_t held = HeldDoors(cells, from);
+        const std::uint32_t held = heldAll & ~DoorBit[std::size_t(from)];
         for (int dir = 0; dir < 4; ++dir) {
             int end;
             std::uint32_t after;
             if (Move(others, held, from, dir, doors, end, after))
-                Visit(Replace(cells, from, end, after), from, dir);
+                Visit(Replace(Key, cells, i, end, after), from, dir);
         }
     }
 }
@@ -165,11 +252,12 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
     Unpack(Key, cells, doors);
     TCells all;
     for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
+    const std::uint32_t heldAll = HeldDoors(cells);
     for (int i = 0; i < PawnNb; ++i) {
         const int end = cells[i];
         TCells others = all;
         others.Clear(end);
-        const std::uint32_t held = HeldDoors(cells, end);
+        const std::uint32_t held = heldAll & ~DoorBit[std::size_t(end)];
         const bool arrivalFlip = Kind[std::size_t(end)] == ctButton;
         // A start on From towards Dir is a candidate; the forward move decides.
         auto tryStart = [&](int from, int dir) {
@@ -188,7 +276,7 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                 std::uint32_t after;
                 if (Move(others, held, from, dir, before, stop, after) && stop == end &&
                     after == doors)
-                    Visit(Replace(cells, end, from, before));
+                    Visit(Replace(Key, cells, i, from, before));
                 if (sub == 0) break;
             }
         };
@@ -214,7 +302,7 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                     const int c = ray[k];
                     if (others.Has(c)) break;
                     if (direct && (PawnNb == 1 || Kind[std::size_t(c)] != ctButton)) {
-                        if (!raisedBetween) Visit(Replace(cells, end, c, doors));
+                        if (!raisedBetween) Visit(Replace(Key, cells, i, c, doors));
                     } else {
                         tryStart(c, dir);
                     }

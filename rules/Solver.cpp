@@ -164,7 +164,7 @@ struct TLayer {
 // never touches are never handed out by the system.
 class TDenseSet {
 public:
-    TDenseSet(const TSolverBoard& Board, bool Wanted) : Geometry(&Board) {
+    TDenseSet(const TSolverBoard& Board, bool Wanted) {
         if (!Wanted) return;
         Words = std::size_t((Board.DenseSize() + 63) / 64);
         Bits.reset(static_cast<std::uint64_t*>(AllocatePages(Words * sizeof(std::uint64_t))));
@@ -172,7 +172,8 @@ public:
         if (!Bits) Words = 0;
     }
     bool Valid() const { return Bits != nullptr; }
-    std::uint64_t Slot(std::uint64_t Key) const { return Geometry->DenseIndex(Key); }
+    // Where a position with this key and dense index lives.
+    static std::uint64_t Slot(std::uint64_t /*Key*/, std::uint64_t Dense) { return Dense; }
     bool Insert(std::uint64_t i) {
         std::uint64_t& w = Bits.get()[i >> 6];
         const std::uint64_t bit = std::uint64_t(1) << (i & 63);
@@ -192,7 +193,6 @@ private:
         std::size_t Bytes = 0;
         void operator()(std::uint64_t* p) const { FreePages(p, Bytes); }
     };
-    const TSolverBoard* Geometry;
     std::unique_ptr<std::uint64_t, TFree> Bits{nullptr, TFree{}};
     std::size_t Words = 0;
     std::uint64_t Count = 0;
@@ -203,7 +203,7 @@ class THashSet {
 public:
     THashSet(const TSolverBoard&, bool) {}
     bool Valid() const { return true; }
-    std::uint64_t Slot(std::uint64_t Key) const { return Key; }
+    static std::uint64_t Slot(std::uint64_t Key, std::uint64_t /*Dense*/) { return Key; }
     bool Insert(std::uint64_t Key) { return Set.insert(Key).second; }
     bool Contains(std::uint64_t Key) const { return Set.contains(Key); }
     // A full table is rebuilt twice as large while the old one is still held.
@@ -253,21 +253,22 @@ public:
                 if (!Tick()) break;
                 const std::uint64_t key = Keys[i];
                 if (side == 0) {
-                    B.ForEachSuccessor(key, [&](std::uint64_t n, int, int) {
-                        if (met || Stop != srNone) return;
-                        const std::uint64_t slot = Seen[0].Slot(n);
-                        if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(n)) {
-                            met = true;
-                            metA = key;
-                            metB = n;
-                            return;
-                        }
-                        Add(0, n, slot);
-                    });
+                    B.ForEachSuccessorIndexed(
+                        key, [&](std::uint64_t n, std::uint64_t dense, int, int) {
+                            if (met || Stop != srNone) return;
+                            const std::uint64_t slot = TSet::Slot(n, dense);
+                            if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(n)) {
+                                met = true;
+                                metA = key;
+                                metB = n;
+                                return;
+                            }
+                            Add(0, n, slot);
+                        });
                 } else {
-                    B.ForEachPredecessor(key, [&](std::uint64_t p) {
+                    B.ForEachPredecessorIndexed(key, [&](std::uint64_t p, std::uint64_t dense) {
                         if (met || Stop != srNone) return;
-                        const std::uint64_t slot = Seen[0].Slot(p);
+                        const std::uint64_t slot = TSet::Slot(p, dense);
                         if (Seen[0].Contains(slot)) {
                             met = true;
                             metA = p;
@@ -332,12 +333,12 @@ private:
     }
 
     bool Begin(std::uint64_t Start) {
-        Add(0, Start, Seen[0].Slot(Start));
+        Add(0, Start, TSet::Slot(Start, B.DenseIndex(Start)));
         Layers[0].push_back({0, Keys.Size()});
         if (Opt.Bidirectional) {
             const std::size_t begin = Keys.Size();
             B.ForEachSolvedKey([&](std::uint64_t k) {
-                if (Stop == srNone) Add(1, k, Seen[1].Slot(k));
+                if (Stop == srNone) Add(1, k, TSet::Slot(k, B.DenseIndex(k)));
             });
             Layers[1].push_back({begin, Keys.Size()});
         }

@@ -108,9 +108,10 @@ std::uint64_t TSolverBoard::SolvedKeyCount() const {
 }
 
 bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t& Next) const {
-    int cells[MaxPawns];
-    std::uint32_t doors;
-    Unpack(Key, cells, doors);
+    TPawns pawns;
+    Spread(Key, pawns);
+    const int* const cells = pawns.Cells;
+    const std::uint32_t doors = pawns.Doors;
     TCells others;
     bool found = false;
     for (int i = 0; i < PawnNb; ++i) {
@@ -126,6 +127,7 @@ bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t&
         return false;
     int index = 0;
     while (cells[index] != Cell) ++index;
-    Next = Replace(Key, cells, index, end, after);
+    std::uint64_t dense;
+    Put(pawns, index, FieldsWithout(Key, index), end, after, Next, dense);
     return true;
 }

@@ -62,10 +62,21 @@ public:
     bool PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t& Next) const;
 
     // Visit(next, cell, dir) for every move of every pawn that is not blocked.
-    template <class F> void ForEachSuccessor(std::uint64_t Key, F&& Visit) const;
+    template <class F> void ForEachSuccessor(std::uint64_t Key, F&& Visit) const {
+        ForEachSuccessorIndexed(Key, [&](std::uint64_t Next, std::uint64_t, int Cell, int Dir) {
+            Visit(Next, Cell, Dir);
+        });
+    }
+    // Visit(next, its dense index, cell, dir), the same moves.
+    template <class F> void ForEachSuccessorIndexed(std::uint64_t Key, F&& Visit) const;
     // Visit(previous) for every position that one move turns into Key (a position may be
     // visited more than once).
-    template <class F> void ForEachPredecessor(std::uint64_t Key, F&& Visit) const;
+    template <class F> void ForEachPredecessor(std::uint64_t Key, F&& Visit) const {
+        ForEachPredecessorIndexed(Key,
+                                  [&](std::uint64_t Previous, std::uint64_t) { Visit(Previous); });
+    }
+    // Visit(previous, its dense index), the same positions.
+    template <class F> void ForEachPredecessorIndexed(std::uint64_t Key, F&& Visit) const;
 
 private:
     struct TCells {
@@ -156,22 +167,62 @@ private:
             return false;
         }
     }
-    // The position with the Index-th pawn of Cells (the increasing cells of Key) moved to New,
-    // with Doors. Only the fields between its old and new place in the order shift.
-    std::uint64_t Replace(std::uint64_t Key, const int* Cells, int Index, int New,
-                          std::uint32_t Doors) const {
-        int to = 0;
-        for (int i = 0; i < PawnNb; ++i) to += Cells[i] < New;
-        to -= Cells[Index] < New;
+    // A position taken apart for moving its pawns one at a time: what a moved pawn's new key and
+    // dense index are worked out from.
+    struct TPawns {
+        // The increasing cells, padded to MaxPawns with BoardCells.
+        int Cells[MaxPawns];
+        std::uint32_t Doors;
+        // The cells one byte each, the top bit of each byte set: a subtraction from it tells
+        // which cells lie below a given one.
+        std::uint64_t Bytes;
+        std::uint64_t Rank; // the dense index without the doors
+        // What the k-th cell adds to Rank, and the sums over the cells below k of what each adds
+        // more as one place higher (Up) or less as one place lower (Down) in the order.
+        std::uint64_t Own[MaxPawns], Up[MaxPawns + 1], Down[MaxPawns + 1];
+    };
+    static constexpr std::uint64_t ByteTops = 0x808080808080; // MaxPawns bytes
+    static constexpr std::uint64_t ByteOnes = 0x010101010101;
+    void Spread(std::uint64_t Key, TPawns& P) const {
+        Unpack(Key, P.Cells, P.Doors);
+        for (int i = PawnNb; i < MaxPawns; ++i) P.Cells[i] = BoardCells;
+        P.Bytes = ByteTops;
+        P.Rank = 0;
+        P.Up[0] = P.Down[0] = P.Down[1] = 0;
+        for (int k = 0; k < MaxPawns; ++k) P.Bytes |= std::uint64_t(P.Cells[k]) << (8 * k);
+        for (int k = 0; k < PawnNb; ++k) {
+            const std::size_t c = std::size_t(P.Cells[k]);
+            P.Own[k] = RankPart[std::size_t(k)][c];
+            P.Rank += P.Own[k];
+            P.Up[k + 1] =
+                P.Up[k] + (k + 1 < MaxPawns ? RankPart[std::size_t(k + 1)][c] : 0) - P.Own[k];
+            if (k > 0) P.Down[k + 1] = P.Down[k] + P.Own[k] - RankPart[std::size_t(k - 1)][c];
+        }
+    }
+    // The key fields of every pawn but the Index-th.
+    std::uint64_t FieldsWithout(std::uint64_t Key, int Index) const {
         const std::uint64_t fields = Key >> CellShift;
         const int at = CellBits * Index;
-        const std::uint64_t rest =
-            (fields & ((std::uint64_t(1) << at) - 1)) | ((fields >> (at + CellBits)) << at);
+        return (fields & ((std::uint64_t(1) << at) - 1)) | ((fields >> (at + CellBits)) << at);
+    }
+    // The key and dense index of P with its Index-th pawn moved to New and the doors set to
+    // Doors; Rest: FieldsWithout(Index).
+    void Put(const TPawns& P, int Index, std::uint64_t Rest, int New, std::uint32_t Doors,
+             std::uint64_t& Key, std::uint64_t& Dense) const {
+        // Its place among the others: the cells below New, less itself if it was below.
+        const std::uint64_t atOrAbove = ((P.Bytes - ByteOnes * std::uint64_t(New)) & ByteTops) >> 7;
+        const int to = MaxPawns - int((atOrAbove * ByteOnes) >> 40 & 0xff) - (P.Cells[Index] < New);
         const int put = CellBits * to;
-        const std::uint64_t moved = (rest & ((std::uint64_t(1) << put) - 1)) |
-                                    (std::uint64_t(New) << put) |
-                                    ((rest >> put) << (put + CellBits));
-        return (moved << CellShift) | Doors;
+        const std::uint64_t fields = (Rest & ((std::uint64_t(1) << put) - 1)) |
+                                     (std::uint64_t(New) << put) |
+                                     ((Rest >> put) << (put + CellBits));
+        Key = (fields << CellShift) | Doors;
+        // The pawns passed over shift one place in the order.
+        const std::uint64_t shift =
+            to > Index ? P.Down[Index + 1] - P.Down[to + 1] : P.Up[Index] - P.Up[to];
+        const std::uint64_t rank =
+            P.Rank - P.Own[Index] + shift + RankPart[std::size_t(to)][std::size_t(New)];
+        Dense = (rank << DoorNb) | Doors;
     }
 };
 
@@ -225,10 +276,11 @@ template <class F> void TSolverBoard::ForEachSolvedKey(F&& Visit) const {
     }
 }
 
-template <class F> void TSolverBoard::ForEachSuccessor(std::uint64_t Key, F&& Visit) const {
-    int cells[MaxPawns];
-    std::uint32_t doors;
-    Unpack(Key, cells, doors);
+template <class F> void TSolverBoard::ForEachSuccessorIndexed(std::uint64_t Key, F&& Visit) const {
+    TPawns pawns;
+    Spread(Key, pawns);
+    const int* const cells = pawns.Cells;
+    const std::uint32_t doors = pawns.Doors;
     TCells all;
     for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
     const std::uint32_t heldAll = HeldDoors(cells);
@@ -237,19 +289,24 @@ template <class F> void TSolverBoard::ForEachSuccessor(std::uint64_t Key, F&& Vi
         TCells others = all;
         others.Clear(from);
         const std::uint32_t held = heldAll & ~DoorBit[std::size_t(from)];
+        const std::uint64_t rest = FieldsWithout(Key, i);
         for (int dir = 0; dir < 4; ++dir) {
             int end;
             std::uint32_t after;
-            if (Move(others, held, from, dir, doors, end, after))
-                Visit(Replace(Key, cells, i, end, after), from, dir);
+            if (!Move(others, held, from, dir, doors, end, after)) continue;
+            std::uint64_t next, dense;
+            Put(pawns, i, rest, end, after, next, dense);
+            Visit(next, dense, from, dir);
         }
     }
 }
 
-template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& Visit) const {
-    int cells[MaxPawns];
-    std::uint32_t doors;
-    Unpack(Key, cells, doors);
+template <class F>
+void TSolverBoard::ForEachPredecessorIndexed(std::uint64_t Key, F&& Visit) const {
+    TPawns pawns;
+    Spread(Key, pawns);
+    const int* const cells = pawns.Cells;
+    const std::uint32_t doors = pawns.Doors;
     TCells all;
     for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
     const std::uint32_t heldAll = HeldDoors(cells);
@@ -258,6 +315,13 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
         TCells others = all;
         others.Clear(end);
         const std::uint32_t held = heldAll & ~DoorBit[std::size_t(end)];
+        const std::uint64_t rest = FieldsWithout(Key, i);
+        // The position with the pawn back on Start, with Doors.
+        auto visitFrom = [&](int start, std::uint32_t doorsBefore) {
+            std::uint64_t previous, dense;
+            Put(pawns, i, rest, start, doorsBefore, previous, dense);
+            Visit(previous, dense);
+        };
         const bool arrivalFlip = Kind[std::size_t(end)] == ctButton;
         // A start on From towards Dir is a candidate; the forward move decides.
         auto tryStart = [&](int from, int dir) {
@@ -276,7 +340,7 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                 std::uint32_t after;
                 if (Move(others, held, from, dir, before, stop, after) && stop == end &&
                     after == doors)
-                    Visit(Replace(Key, cells, i, from, before));
+                    visitFrom(from, before);
                 if (sub == 0) break;
             }
         };
@@ -302,7 +366,7 @@ template <class F> void TSolverBoard::ForEachPredecessor(std::uint64_t Key, F&& 
                     const int c = ray[k];
                     if (others.Has(c)) break;
                     if (direct && (PawnNb == 1 || Kind[std::size_t(c)] != ctButton)) {
-                        if (!raisedBetween) Visit(Replace(Key, cells, i, c, doors));
+                        if (!raisedBetween) visitFrom(c, doors);
                     } else {
                         tryStart(c, dir);
                     }

@@ -51,7 +51,24 @@ TSolverBoard::TSolverBoard(const TMap& Map) {
                     ny += StepY[d];
                 }
                 RayLen[std::size_t(c)][std::size_t(d)] = std::uint8_t(len);
+                RayEnd[std::size_t(c)][std::size_t(d)] = std::uint8_t(len ? Rays.back() : c);
+                for (int k = 0; k < len; ++k)
+                    RayCells[std::size_t(c)][std::size_t(d)].Set(
+                        Rays[Rays.size() - 1 - std::size_t(k)]);
             }
+    for (int c = 0; c < BoardCells; ++c)
+        if (Halts[std::size_t(c)]) HaltCells.Set(c);
+    for (int cell : DoorCells) {
+        DoorCellSet.emplace_back();
+        DoorCellSet.back().Set(cell);
+    }
+    if (DoorNb <= 8) {
+        RaisedDoors.resize(std::size_t(1) << DoorNb);
+        for (std::uint32_t doors = 0; doors < RaisedDoors.size(); ++doors)
+            for (int d = 0; d < DoorNb; ++d)
+                if ((doors >> d) & 1)
+                    RaisedDoors[doors] = RaisedDoors[doors] | DoorCellSet[std::size_t(d)];
+    }
 
     for (int n = 0; n <= BoardCells; ++n) {
         Binom[std::size_t(n)][0] = 1;

@@ -84,6 +84,12 @@ private:
         void Set(int i) { (i < 64 ? Lo : Hi) |= std::uint64_t(1) << (i & 63); }
         void Clear(int i) { (i < 64 ? Lo : Hi) &= ~(std::uint64_t(1) << (i & 63)); }
         bool Has(int i) const { return ((i < 64 ? Lo : Hi) >> (i & 63)) & 1; }
+        TCells operator|(const TCells& o) const { return {Lo | o.Lo, Hi | o.Hi}; }
+        TCells operator&(const TCells& o) const { return {Lo & o.Lo, Hi & o.Hi}; }
+        bool Empty() const { return (Lo | Hi) == 0; }
+        // The lowest and the highest cell of a set that is not empty.
+        int Lowest() const { return Lo ? __builtin_ctzll(Lo) : 64 + __builtin_ctzll(Hi); }
+        int Highest() const { return Hi ? 127 - __builtin_clzll(Hi) : 63 - __builtin_clzll(Lo); }
     };
 
     int PawnNb = 0;
@@ -108,6 +114,14 @@ private:
     // The cells a pawn would cross from each cell in each direction, up to a wall or the edge.
     std::array<std::array<std::uint16_t, 4>, BoardCells> RayFrom{};
     std::array<std::array<std::uint8_t, 4>, BoardCells> RayLen{};
+    // The same cells as a set, and the last of them (the cell itself when there is none).
+    std::array<std::array<TCells, 4>, BoardCells> RayCells{};
+    std::array<std::array<std::uint8_t, 4>, BoardCells> RayEnd{};
+    static constexpr int Step[4] = {-1, -BoardCols, 1, BoardCols}; // "LURD" on board indices
+    TCells HaltCells;
+    std::vector<TCells> DoorCellSet;
+    // The raised door cells of each door state, for maps with few doors.
+    std::vector<TCells> RaisedDoors;
     std::vector<std::uint8_t> Rays;
     std::array<std::array<std::uint64_t, MaxPawns + 1>, BoardCells + 1> Binom{};
     // What the cell adds to a position's dense index when it is the i-th occupied cell.
@@ -124,18 +138,26 @@ private:
         for (int i = 0; i < PawnNb; ++i) held |= DoorBit[std::size_t(Cells[i])];
         return held;
     }
-    // Where one straight stretch from From towards Dir stops (From when it cannot leave).
-    int Slide(int From, int Dir, std::uint32_t Doors, const TCells& Others) const {
-        const std::uint8_t* ray = &Rays[RayFrom[std::size_t(From)][std::size_t(Dir)]];
-        const int len = RayLen[std::size_t(From)][std::size_t(Dir)];
-        int at = From;
-        for (int k = 0; k < len; ++k) {
-            const int c = ray[k];
-            if (Others.Has(c) || (DoorBit[std::size_t(c)] & Doors)) break;
-            if (Halts[std::size_t(c)]) return c;
-            at = c;
-        }
-        return at;
+    // The cells where a slide ends, on them or before them, with Doors: pawns, raised doors,
+    // stops and turns.
+    TCells Stoppers(const TCells& Others, std::uint32_t Doors) const {
+        TCells raised;
+        if (Doors < RaisedDoors.size())
+            raised = RaisedDoors[Doors];
+        else
+            for (std::uint32_t d = Doors; d; d &= d - 1)
+                raised = raised | DoorCellSet[std::size_t(__builtin_ctz(d))];
+        return Others | raised | HaltCells;
+    }
+    // Where one straight stretch from From towards Dir stops (From when it cannot leave):
+    // Stop is Stoppers(Others, the doors as they are).
+    int Slide(int From, int Dir, const TCells& Stop, const TCells& Others) const {
+        const TCells met = RayCells[std::size_t(From)][std::size_t(Dir)] & Stop;
+        if (met.Empty()) return RayEnd[std::size_t(From)][std::size_t(Dir)];
+        // Right and down go up the board's order, left and up down it.
+        const int first = Dir >= 2 ? met.Lowest() : met.Highest();
+        if (Halts[std::size_t(first)] && !Others.Has(first)) return first;
+        return first - Step[Dir];
     }
     // A whole move: the departure flip, every stretch through turn cells with the loop guard,
     // the arrival flip. False when the pawn cannot leave From.
@@ -232,7 +254,8 @@ inline bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int Fro
     // first stretch already meets them flipped.
     std::uint32_t doors = Doors;
     if (PawnNb > 1 && Kind[std::size_t(From)] == ctButton) doors = Flip(doors, Held);
-    int at = Slide(From, Dir, doors, Others);
+    const TCells stop = Stoppers(Others, doors);
+    int at = Slide(From, Dir, stop, Others);
     if (at == From) return false;
     TCells starts;
     starts.Set(From);
@@ -245,7 +268,7 @@ inline bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int Fro
         }
         if (kind != ctTurnA && kind != ctTurnB) break;
         dir = Turn(kind, dir);
-        const int next = Slide(at, dir, doors, Others);
+        const int next = Slide(at, dir, stop, Others);
         // A pawn circling between turn cells ends on the first stretch start it meets again.
         if (next == at || starts.Has(at)) break;
         starts.Set(at);

@@ -173,7 +173,9 @@ public:
     }
     bool Valid() const { return Bits != nullptr; }
     // Where a position with this key and dense index lives.
-    static std::uint64_t Slot(std::uint64_t /*Key*/, std::uint64_t Dense) { return Dense; }
+    template <class K> static std::uint64_t Slot(const K& /*KeyOf*/, std::uint64_t Dense) {
+        return Dense;
+    }
     bool Insert(std::uint64_t i) {
         std::uint64_t& w = Bits.get()[i >> 6];
         const std::uint64_t bit = std::uint64_t(1) << (i & 63);
@@ -203,7 +205,9 @@ class THashSet {
 public:
     THashSet(const TSolverBoard&, bool) {}
     bool Valid() const { return true; }
-    static std::uint64_t Slot(std::uint64_t Key, std::uint64_t /*Dense*/) { return Key; }
+    template <class K> static std::uint64_t Slot(const K& KeyOf, std::uint64_t /*Dense*/) {
+        return KeyOf();
+    }
     bool Insert(std::uint64_t Key) { return Set.insert(Key).second; }
     bool Contains(std::uint64_t Key) const { return Set.contains(Key); }
     // A full table is rebuilt twice as large while the old one is still held.
@@ -253,29 +257,29 @@ public:
                 if (!Tick()) break;
                 const std::uint64_t key = Keys[i];
                 if (side == 0) {
-                    B.ForEachSuccessorIndexed(
-                        key, [&](std::uint64_t n, std::uint64_t dense, int, int) {
-                            if (met || Stop != srNone) return;
-                            const std::uint64_t slot = TSet::Slot(n, dense);
-                            if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(n)) {
-                                met = true;
-                                metA = key;
-                                metB = n;
-                                return;
-                            }
-                            Add(0, n, slot);
-                        });
-                } else {
-                    B.ForEachPredecessorIndexed(key, [&](std::uint64_t p, std::uint64_t dense) {
+                    B.ForEachSuccessorIndexed(key, [&](std::uint64_t dense, const auto& keyOf, int,
+                                                       int) {
                         if (met || Stop != srNone) return;
-                        const std::uint64_t slot = TSet::Slot(p, dense);
+                        const std::uint64_t slot = TSet::Slot(keyOf, dense);
+                        if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(keyOf())) {
+                            met = true;
+                            metA = key;
+                            metB = keyOf();
+                            return;
+                        }
+                        Add(0, keyOf, slot);
+                    });
+                } else {
+                    B.ForEachPredecessorIndexed(key, [&](std::uint64_t dense, const auto& keyOf) {
+                        if (met || Stop != srNone) return;
+                        const std::uint64_t slot = TSet::Slot(keyOf, dense);
                         if (Seen[0].Contains(slot)) {
                             met = true;
-                            metA = p;
+                            metA = keyOf();
                             metB = key;
                             return;
                         }
-                        Add(1, p, slot);
+                        Add(1, keyOf, slot);
                     });
                 }
             }
@@ -317,8 +321,9 @@ private:
         return used >= Opt.MemoryLimit ? 0 : Opt.MemoryLimit - used;
     }
 
-    // Slot: where Key lives in either set. The key joins the layer being built.
-    void Add(int Side, std::uint64_t Key, std::uint64_t Slot) {
+    // Slot: where the position lives in either set; KeyOf() gives its key, which joins the
+    // layer being built.
+    template <class K> void Add(int Side, const K& KeyOf, std::uint64_t Slot) {
         if (!Seen[Side].CanInsert(Budget())) {
             Stop = srMemory;
             return;
@@ -328,17 +333,19 @@ private:
             Stop = srMemory;
             return;
         }
-        Keys.Push(Key);
+        Keys.Push(KeyOf());
         Note();
     }
 
     bool Begin(std::uint64_t Start) {
-        Add(0, Start, TSet::Slot(Start, B.DenseIndex(Start)));
+        const auto start = [Start] { return Start; };
+        Add(0, start, TSet::Slot(start, B.DenseIndex(Start)));
         Layers[0].push_back({0, Keys.Size()});
         if (Opt.Bidirectional) {
             const std::size_t begin = Keys.Size();
             B.ForEachSolvedKey([&](std::uint64_t k) {
-                if (Stop == srNone) Add(1, k, TSet::Slot(k, B.DenseIndex(k)));
+                const auto solved = [k] { return k; };
+                if (Stop == srNone) Add(1, solved, TSet::Slot(solved, B.DenseIndex(k)));
             });
             Layers[1].push_back({begin, Keys.Size()});
         }

@@ -144,7 +144,6 @@ bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t&
         return false;
     int index = 0;
     while (cells[index] != Cell) ++index;
-    std::uint64_t dense;
-    Put(pawns, index, FieldsWithout(Key, index), end, after, Next, dense);
+    Next = KeyWith(FieldsWithout(Key, index), PlaceOf(pawns, index, end), end, after);
     return true;
 }

@@ -63,19 +63,20 @@ public:
 
     // Visit(next, cell, dir) for every move of every pawn that is not blocked.
     template <class F> void ForEachSuccessor(std::uint64_t Key, F&& Visit) const {
-        ForEachSuccessorIndexed(Key, [&](std::uint64_t Next, std::uint64_t, int Cell, int Dir) {
-            Visit(Next, Cell, Dir);
+        ForEachSuccessorIndexed(Key, [&](std::uint64_t, const auto& NextKey, int Cell, int Dir) {
+            Visit(NextKey(), Cell, Dir);
         });
     }
-    // Visit(next, its dense index, cell, dir), the same moves.
+    // Visit(dense index, key, cell, dir), the same moves; key() packs the position, which a
+    // search needs only for the positions it has not met yet.
     template <class F> void ForEachSuccessorIndexed(std::uint64_t Key, F&& Visit) const;
     // Visit(previous) for every position that one move turns into Key (a position may be
     // visited more than once).
     template <class F> void ForEachPredecessor(std::uint64_t Key, F&& Visit) const {
-        ForEachPredecessorIndexed(Key,
-                                  [&](std::uint64_t Previous, std::uint64_t) { Visit(Previous); });
+        ForEachPredecessorIndexed(
+            Key, [&](std::uint64_t, const auto& PreviousKey) { Visit(PreviousKey()); });
     }
-    // Visit(previous, its dense index), the same positions.
+    // Visit(dense index, key), the same positions, key() as above.
     template <class F> void ForEachPredecessorIndexed(std::uint64_t Key, F&& Visit) const;
 
 private:
@@ -227,24 +228,30 @@ private:
         const int at = CellBits * Index;
         return (fields & ((std::uint64_t(1) << at) - 1)) | ((fields >> (at + CellBits)) << at);
     }
-    // The key and dense index of P with its Index-th pawn moved to New and the doors set to
-    // Doors; Rest: FieldsWithout(Index).
-    void Put(const TPawns& P, int Index, std::uint64_t Rest, int New, std::uint32_t Doors,
-             std::uint64_t& Key, std::uint64_t& Dense) const {
-        // Its place among the others: the cells below New, less itself if it was below.
+    // The place in the order of P's Index-th pawn once moved to New: the cells below New, less
+    // itself if it was below.
+    static int PlaceOf(const TPawns& P, int Index, int New) {
         const std::uint64_t atOrAbove = ((P.Bytes - ByteOnes * std::uint64_t(New)) & ByteTops) >> 7;
-        const int to = MaxPawns - int((atOrAbove * ByteOnes) >> 40 & 0xff) - (P.Cells[Index] < New);
-        const int put = CellBits * to;
+        return MaxPawns - int((atOrAbove * ByteOnes) >> 40 & 0xff) - (P.Cells[Index] < New);
+    }
+    // The dense index of P with its Index-th pawn moved to New, To-th in the order, the doors
+    // set to Doors.
+    std::uint64_t DenseWith(const TPawns& P, int Index, int To, int New,
+                            std::uint32_t Doors) const {
+        // The pawns passed over shift one place in the order.
+        const std::uint64_t shift =
+            To > Index ? P.Down[Index + 1] - P.Down[To + 1] : P.Up[Index] - P.Up[To];
+        const std::uint64_t rank =
+            P.Rank - P.Own[Index] + shift + RankPart[std::size_t(To)][std::size_t(New)];
+        return (rank << DoorNb) | Doors;
+    }
+    // The key of that position; Rest: FieldsWithout(Index).
+    std::uint64_t KeyWith(std::uint64_t Rest, int To, int New, std::uint32_t Doors) const {
+        const int put = CellBits * To;
         const std::uint64_t fields = (Rest & ((std::uint64_t(1) << put) - 1)) |
                                      (std::uint64_t(New) << put) |
                                      ((Rest >> put) << (put + CellBits));
-        Key = (fields << CellShift) | Doors;
-        // The pawns passed over shift one place in the order.
-        const std::uint64_t shift =
-            to > Index ? P.Down[Index + 1] - P.Down[to + 1] : P.Up[Index] - P.Up[to];
-        const std::uint64_t rank =
-            P.Rank - P.Own[Index] + shift + RankPart[std::size_t(to)][std::size_t(New)];
-        Dense = (rank << DoorNb) | Doors;
+        return (fields << CellShift) | Doors;
     }
 };
 
@@ -317,9 +324,10 @@ template <class F> void TSolverBoard::ForEachSuccessorIndexed(std::uint64_t Key,
             int end;
             std::uint32_t after;
             if (!Move(others, held, from, dir, doors, end, after)) continue;
-            std::uint64_t next, dense;
-            Put(pawns, i, rest, end, after, next, dense);
-            Visit(next, dense, from, dir);
+            const int to = PlaceOf(pawns, i, end);
+            Visit(
+                DenseWith(pawns, i, to, end, after),
+                [&, to, end, after] { return KeyWith(rest, to, end, after); }, from, dir);
         }
     }
 }
@@ -341,9 +349,9 @@ void TSolverBoard::ForEachPredecessorIndexed(std::uint64_t Key, F&& Visit) const
         const std::uint64_t rest = FieldsWithout(Key, i);
         // The position with the pawn back on Start, with Doors.
         auto visitFrom = [&](int start, std::uint32_t doorsBefore) {
-            std::uint64_t previous, dense;
-            Put(pawns, i, rest, start, doorsBefore, previous, dense);
-            Visit(previous, dense);
+            const int to = PlaceOf(pawns, i, start);
+            Visit(DenseWith(pawns, i, to, start, doorsBefore),
+                  [&, to, start, doorsBefore] { return KeyWith(rest, to, start, doorsBefore); });
         };
         const bool arrivalFlip = Kind[std::size_t(end)] == ctButton;
         // A start on From towards Dir is a candidate; the forward move decides.

@@ -320,13 +320,13 @@ void TestSolver::movesKeepTheDenseIndex() {
         for (int step = 0; step < 10; ++step) {
             const std::uint64_t here = KeyOfPlay(board, walk);
             board.ForEachSuccessorIndexed(here,
-                                          [&](std::uint64_t next, std::uint64_t dense, int, int) {
-                                              QCOMPARE(dense, board.DenseIndex(next));
+                                          [&](std::uint64_t dense, const auto& next, int, int) {
+                                              QCOMPARE(dense, board.DenseIndex(next()));
                                               QVERIFY(dense < board.DenseSize());
                                               ++checked;
                                           });
-            board.ForEachPredecessorIndexed(here, [&](std::uint64_t back, std::uint64_t dense) {
-                QCOMPARE(dense, board.DenseIndex(back));
+            board.ForEachPredecessorIndexed(here, [&](std::uint64_t dense, const auto& back) {
+                QCOMPARE(dense, board.DenseIndex(back()));
                 ++checked;
             });
             const int pawn = 1 + int(rng() % unsigned(walk.CurMap.PawnNb));

@@ -160,10 +160,22 @@ private:
         if (Halts[std::size_t(first)] && !Others.Has(first)) return first;
         return first - Step[Dir];
     }
-    // A whole move: the departure flip, every stretch through turn cells with the loop guard,
-    // the arrival flip. False when the pawn cannot leave From.
+    // The doors as a pawn leaving From sets off: leaving a button with other pawns on the map
+    // flips them as the pawn sets off, so the first stretch already meets them flipped.
+    std::uint32_t DoorsLeaving(int From, std::uint32_t Doors, std::uint32_t Held) const {
+        return PawnNb > 1 && Kind[std::size_t(From)] == ctButton ? Flip(Doors, Held) : Doors;
+    }
+    // A move once under way, Doors as it sets off and Stop = Stoppers(Others, Doors): every
+    // stretch through turn cells with the loop guard, the arrival flip. False when the pawn
+    // cannot leave From.
+    bool Travel(const TCells& Others, const TCells& Stop, std::uint32_t Held, int From, int Dir,
+                std::uint32_t Doors, int& End, std::uint32_t& DoorsAfter) const;
+    // A whole move, from the departure flip on.
     bool Move(const TCells& Others, std::uint32_t Held, int From, int Dir, std::uint32_t Doors,
-              int& End, std::uint32_t& DoorsAfter) const;
+              int& End, std::uint32_t& DoorsAfter) const {
+        const std::uint32_t doors = DoorsLeaving(From, Doors, Held);
+        return Travel(Others, Stoppers(Others, doors), Held, From, Dir, doors, End, DoorsAfter);
+    }
     static int Turn(TCellType Kind, int Dir) {
         // Turn A: down and left swap, right and up swap. Turn B: down and right, left and up.
         static constexpr int TurnA[4] = {3, 2, 1, 0};
@@ -255,14 +267,11 @@ private:
     }
 };
 
-inline bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int From, int Dir,
-                               std::uint32_t Doors, int& End, std::uint32_t& DoorsAfter) const {
-    // Leaving a button with other pawns on the map flips the doors as the pawn sets off, so the
-    // first stretch already meets them flipped.
+inline bool TSolverBoard::Travel(const TCells& Others, const TCells& Stop, std::uint32_t Held,
+                                 int From, int Dir, std::uint32_t Doors, int& End,
+                                 std::uint32_t& DoorsAfter) const {
     std::uint32_t doors = Doors;
-    if (PawnNb > 1 && Kind[std::size_t(From)] == ctButton) doors = Flip(doors, Held);
-    const TCells stop = Stoppers(Others, doors);
-    int at = Slide(From, Dir, stop, Others);
+    int at = Slide(From, Dir, Stop, Others);
     if (at == From) return false;
     TCells starts;
     starts.Set(From);
@@ -275,7 +284,7 @@ inline bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int Fro
         }
         if (kind != ctTurnA && kind != ctTurnB) break;
         dir = Turn(kind, dir);
-        const int next = Slide(at, dir, stop, Others);
+        const int next = Slide(at, dir, Stop, Others);
         // A pawn circling between turn cells ends on the first stretch start it meets again.
         if (next == at || starts.Has(at)) break;
         starts.Set(at);
@@ -320,10 +329,12 @@ template <class F> void TSolverBoard::ForEachSuccessorIndexed(std::uint64_t Key,
         others.Clear(from);
         const std::uint32_t held = heldAll & ~DoorBit[std::size_t(from)];
         const std::uint64_t rest = FieldsWithout(Key, i);
+        const std::uint32_t leaving = DoorsLeaving(from, doors, held);
+        const TCells stop = Stoppers(others, leaving);
         for (int dir = 0; dir < 4; ++dir) {
             int end;
             std::uint32_t after;
-            if (!Move(others, held, from, dir, doors, end, after)) continue;
+            if (!Travel(others, stop, held, from, dir, leaving, end, after)) continue;
             const int to = PlaceOf(pawns, i, end);
             Visit(
                 DenseWith(pawns, i, to, end, after),

@@ -30,23 +30,27 @@ std::size_t RoundUp(std::size_t Bytes, std::size_t Unit) {
 }
 
 #ifdef __linux__
-// What a block of Bytes takes from the system: from half a huge page on, whole huge pages.
-std::size_t MappedBytes(std::size_t Bytes) {
-    return Bytes >= HugePage / 2 ? RoundUp(Bytes, HugePage) : Bytes;
+// What a block of Bytes takes from the system.
+std::size_t MappedBytes(std::size_t Bytes, bool Huge) {
+    return Huge ? RoundUp(Bytes, HugePage) : Bytes;
 }
 #endif
 
-// Zeroed memory, or nullptr. Reserve: address space only, the system promises no memory behind
-// it until it is written.
-void* AllocatePages(std::size_t Bytes, bool Reserve = false) {
+// Whether a block of Bytes is worth huge pages: whole huge pages are then taken for it.
+bool WorthHugePages(std::size_t Bytes) {
+    return Bytes >= HugePage / 2;
+}
+
+// Zeroed memory, or nullptr. Huge: in whole huge pages, laid on their boundaries. Reserve:
+// address space only, the system promises no memory behind it until it is written.
+void* AllocatePages(std::size_t Bytes, bool Huge, bool Reserve = false) {
 #ifdef __linux__
-    const std::size_t length = MappedBytes(Bytes);
-    const bool huge = Bytes >= HugePage / 2;
-    const std::size_t slack = huge ? HugePage : 0;
+    const std::size_t length = MappedBytes(Bytes, Huge);
+    const std::size_t slack = Huge ? HugePage : 0;
     void* p = mmap(nullptr, length + slack, PROT_READ | PROT_WRITE,
                    MAP_PRIVATE | MAP_ANONYMOUS | (Reserve ? MAP_NORESERVE : 0), -1, 0);
     if (p == MAP_FAILED) return nullptr;
-    if (!huge) return p;
+    if (!Huge) return p;
     // Keep the huge page aligned part only.
     char* const raw = static_cast<char*>(p);
     char* const start =
@@ -57,16 +61,18 @@ void* AllocatePages(std::size_t Bytes, bool Reserve = false) {
     madvise(start, length, MADV_HUGEPAGE);
     return start;
 #else
+    (void)Huge;
     (void)Reserve;
     return std::calloc(Bytes, 1);
 #endif
 }
 
-void FreePages(void* p, std::size_t Bytes) {
+void FreePages(void* p, std::size_t Bytes, bool Huge) {
 #ifdef __linux__
-    if (p) munmap(p, MappedBytes(Bytes));
+    if (p) munmap(p, MappedBytes(Bytes, Huge));
 #else
     (void)Bytes;
+    (void)Huge;
     std::free(p);
 #endif
 }
@@ -78,7 +84,7 @@ template <class T> struct TPageAllocator {
     T* allocate(std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
         if (bytes < LargeBlock) return std::allocator<T>().allocate(n);
-        void* p = AllocatePages(bytes);
+        void* p = AllocatePages(bytes, true);
         if (!p) throw std::bad_alloc();
         return static_cast<T*>(p);
     }
@@ -87,7 +93,7 @@ template <class T> struct TPageAllocator {
         if (bytes < LargeBlock)
             std::allocator<T>().deallocate(p, n);
         else
-            FreePages(p, bytes);
+            FreePages(p, bytes, true);
     }
     template <class U> bool operator==(const TPageAllocator<U>&) const { return true; }
 };
@@ -99,18 +105,23 @@ class TKeyStore {
 public:
     explicit TKeyStore(std::size_t MaxBytes) {
 #ifdef __linux__
-        // A system that will not reserve that much still gets a search, a smaller one.
-        for (std::size_t bytes = RoundUp(std::max<std::size_t>(MaxBytes, 1), HugePage);
-             bytes >= HugePage && !Keys; bytes /= 2) {
-            Keys = static_cast<std::uint64_t*>(AllocatePages(bytes, true));
+        // Under a small limit the keys take small pages, so that the memory used stays close
+        // to the limit. A system that will not reserve that much still gets a search, a
+        // smaller one.
+        Huge = MaxBytes >= SmallLimit;
+        const std::size_t unit = Huge ? HugePage : PageSize;
+        for (std::size_t bytes = RoundUp(std::max<std::size_t>(MaxBytes, 1), unit);
+             bytes >= unit && !Keys; bytes = RoundUp(bytes / 2, unit)) {
+            Keys = static_cast<std::uint64_t*>(AllocatePages(bytes, Huge, true));
             if (Keys) Reserved = bytes;
+            if (bytes == unit) break;
         }
 #else
         (void)MaxBytes;
 #endif
     }
     ~TKeyStore() {
-        FreePages(Keys, Reserved);
+        FreePages(Keys, Reserved, Huge);
     }
     TKeyStore(const TKeyStore&) = delete;
     TKeyStore& operator=(const TKeyStore&) = delete;
@@ -148,8 +159,11 @@ public:
     }
 
 private:
+    static constexpr std::size_t PageSize = 4096;
+    static constexpr std::size_t SmallLimit = 16 * MiB;
     std::uint64_t* Keys = nullptr;
     std::size_t Reserved = 0;
+    bool Huge = false;
     std::size_t Count = 0;
     std::vector<std::uint64_t, TPageAllocator<std::uint64_t>> Grown; // without a reservation
 };
@@ -167,8 +181,9 @@ public:
     TDenseSet(const TSolverBoard& Board, bool Wanted) {
         if (!Wanted) return;
         Words = std::size_t((Board.DenseSize() + 63) / 64);
-        Bits.reset(static_cast<std::uint64_t*>(AllocatePages(Words * sizeof(std::uint64_t))));
-        Bits.get_deleter().Bytes = Words * sizeof(std::uint64_t);
+        const std::size_t bytes = Words * sizeof(std::uint64_t);
+        Bits.reset(static_cast<std::uint64_t*>(AllocatePages(bytes, WorthHugePages(bytes))));
+        Bits.get_deleter().Bytes = bytes;
         if (!Bits) Words = 0;
     }
     bool Valid() const { return Bits != nullptr; }
@@ -193,7 +208,7 @@ public:
 private:
     struct TFree {
         std::size_t Bytes = 0;
-        void operator()(std::uint64_t* p) const { FreePages(p, Bytes); }
+        void operator()(std::uint64_t* p) const { FreePages(p, Bytes, WorthHugePages(Bytes)); }
     };
     std::unique_ptr<std::uint64_t, TFree> Bits{nullptr, TFree{}};
     std::size_t Words = 0;

@@ -12,33 +12,67 @@
 #ifdef __linux__
 #include <sys/mman.h>
 #endif
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// Large blocks come straight from the system, asking for huge pages where it has them: the
-// search touches its memory once and widely, and with small pages it spends much of its time
-// on page faults. Small blocks go through the usual allocator.
+// Large blocks come straight from the system, laid on huge page boundaries and asking for huge
+// pages: the search touches its memory once and widely, and with small pages it spends much of
+// its time on page faults. Small blocks go through the usual allocator.
 constexpr std::size_t LargeBlock = std::size_t(1) << 21;
+constexpr std::size_t HugePage = std::size_t(1) << 21;
 
-void* AllocatePages(std::size_t Bytes) {
+std::size_t RoundUp(std::size_t Bytes, std::size_t Unit) {
+    return (Bytes + Unit - 1) / Unit * Unit;
+}
+
 #ifdef __linux__
-    void* p = mmap(nullptr, Bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+// What a block of Bytes takes from the system.
+std::size_t MappedBytes(std::size_t Bytes, bool Huge) {
+    return Huge ? RoundUp(Bytes, HugePage) : Bytes;
+}
+#endif
+
+// Whether a block of Bytes is worth huge pages: whole huge pages are then taken for it.
+bool WorthHugePages(std::size_t Bytes) {
+    return Bytes >= HugePage / 2;
+}
+
+// Zeroed memory, or nullptr. Huge: in whole huge pages, laid on their boundaries. Reserve:
+// address space only, the system promises no memory behind it until it is written.
+void* AllocatePages(std::size_t Bytes, bool Huge, bool Reserve = false) {
+#ifdef __linux__
+    const std::size_t length = MappedBytes(Bytes, Huge);
+    const std::size_t slack = Huge ? HugePage : 0;
+    void* p = mmap(nullptr, length + slack, PROT_READ | PROT_WRITE,
+                   MAP_PRIVATE | MAP_ANONYMOUS | (Reserve ? MAP_NORESERVE : 0), -1, 0);
     if (p == MAP_FAILED) return nullptr;
-    madvise(p, Bytes, MADV_HUGEPAGE);
-    return p;
+    if (!Huge) return p;
+    // Keep the huge page aligned part only.
+    char* const raw = static_cast<char*>(p);
+    char* const start =
+        raw + (HugePage - reinterpret_cast<std::uintptr_t>(raw) % HugePage) % HugePage;
+    if (start > raw) munmap(raw, std::size_t(start - raw));
+    if (raw + length + slack > start + length)
+        munmap(start + length, std::size_t(raw + length + slack - (start + length)));
+    madvise(start, length, MADV_HUGEPAGE);
+    return start;
 #else
+    (void)Huge;
+    (void)Reserve;
     return std::calloc(Bytes, 1);
 #endif
 }
 
-void FreePages(void* p, std::size_t Bytes) {
+void FreePages(void* p, std::size_t Bytes, bool Huge) {
 #ifdef __linux__
-    if (p) munmap(p, Bytes);
+    if (p) munmap(p, MappedBytes(Bytes, Huge));
 #else
     (void)Bytes;
+    (void)Huge;
     std::free(p);
 #endif
 }
@@ -50,7 +84,7 @@ template <class T> struct TPageAllocator {
     T* allocate(std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
         if (bytes < LargeBlock) return std::allocator<T>().allocate(n);
-        void* p = AllocatePages(bytes);
+        void* p = AllocatePages(bytes, true);
         if (!p) throw std::bad_alloc();
         return static_cast<T*>(p);
     }
@@ -59,27 +93,104 @@ template <class T> struct TPageAllocator {
         if (bytes < LargeBlock)
             std::allocator<T>().deallocate(p, n);
         else
-            FreePages(p, bytes);
+            FreePages(p, bytes, true);
     }
     template <class U> bool operator==(const TPageAllocator<U>&) const { return true; }
 };
 
-// The positions of one layer of the search, by key.
-using TLayer = std::vector<std::uint64_t, TPageAllocator<std::uint64_t>>;
+// The keys of every layer of the search, both ends, one layer after another: a layer is done
+// before the next begins, so each lies in one piece. Where the system allows, the whole limit is
+// reserved at once as address space: the keys never move and only the pages written are used.
+class TKeyStore {
+public:
+    explicit TKeyStore(std::size_t MaxBytes) {
+#ifdef __linux__
+        // Under a small limit the keys take small pages, so that the memory used stays close
+        // to the limit. A system that will not reserve that much still gets a search, a
+        // smaller one.
+        Huge = MaxBytes >= SmallLimit;
+        const std::size_t unit = Huge ? HugePage : PageSize;
+        for (std::size_t bytes = RoundUp(std::max<std::size_t>(MaxBytes, 1), unit);
+             bytes >= unit && !Keys; bytes = RoundUp(bytes / 2, unit)) {
+            Keys = static_cast<std::uint64_t*>(AllocatePages(bytes, Huge, true));
+            if (Keys) Reserved = bytes;
+            if (bytes == unit) break;
+        }
+#else
+        (void)MaxBytes;
+#endif
+    }
+    ~TKeyStore() {
+        FreePages(Keys, Reserved, Huge);
+    }
+    TKeyStore(const TKeyStore&) = delete;
+    TKeyStore& operator=(const TKeyStore&) = delete;
+
+    std::size_t Size() const {
+        return Count;
+    }
+    std::uint64_t operator[](std::size_t i) const {
+        return Data()[i];
+    }
+    const std::uint64_t* Data() const {
+        return Keys ? Keys : Grown.data();
+    }
+    // Bytes held for the keys.
+    std::size_t Bytes() const {
+        return Keys ? Count * sizeof(std::uint64_t) : Grown.capacity() * sizeof(std::uint64_t);
+    }
+    // Whether one more key fits in Budget more bytes.
+    bool CanPush(std::size_t Budget) const {
+        if (Keys)
+            return Count < Reserved / sizeof(std::uint64_t) && Budget >= sizeof(std::uint64_t);
+        if (Grown.size() < Grown.capacity()) return true;
+        // The old block is still held while its contents move to the new one.
+        return std::max<std::size_t>(64, 2 * Grown.capacity()) * sizeof(std::uint64_t) <= Budget;
+    }
+    void Push(std::uint64_t Key) {
+        if (Keys) {
+            Keys[Count++] = Key;
+            return;
+        }
+        if (Grown.size() == Grown.capacity())
+            Grown.reserve(std::max<std::size_t>(64, 2 * Grown.capacity()));
+        Grown.push_back(Key);
+        ++Count;
+    }
+
+private:
+    static constexpr std::size_t PageSize = 4096;
+    static constexpr std::size_t SmallLimit = 16 * MiB;
+    std::uint64_t* Keys = nullptr;
+    std::size_t Reserved = 0;
+    bool Huge = false;
+    std::size_t Count = 0;
+    std::vector<std::uint64_t, TPageAllocator<std::uint64_t>> Grown; // without a reservation
+};
+
+// Where one layer lies in the key store.
+struct TLayer {
+    std::size_t Begin = 0, End = 0;
+    std::size_t Size() const { return End - Begin; }
+};
 
 // One bit per possible position, addressed by the position's dense index. The pages the search
 // never touches are never handed out by the system.
 class TDenseSet {
 public:
-    TDenseSet(const TSolverBoard& Board, bool Wanted) : Geometry(&Board) {
+    TDenseSet(const TSolverBoard& Board, bool Wanted) {
         if (!Wanted) return;
         Words = std::size_t((Board.DenseSize() + 63) / 64);
-        Bits.reset(static_cast<std::uint64_t*>(AllocatePages(Words * sizeof(std::uint64_t))));
-        Bits.get_deleter().Bytes = Words * sizeof(std::uint64_t);
+        const std::size_t bytes = Words * sizeof(std::uint64_t);
+        Bits.reset(static_cast<std::uint64_t*>(AllocatePages(bytes, WorthHugePages(bytes))));
+        Bits.get_deleter().Bytes = bytes;
         if (!Bits) Words = 0;
     }
     bool Valid() const { return Bits != nullptr; }
-    std::uint64_t Slot(std::uint64_t Key) const { return Geometry->DenseIndex(Key); }
+    // Where a position with this key and dense index lives.
+    template <class K> static std::uint64_t Slot(const K& /*KeyOf*/, std::uint64_t Dense) {
+        return Dense;
+    }
     bool Insert(std::uint64_t i) {
         std::uint64_t& w = Bits.get()[i >> 6];
         const std::uint64_t bit = std::uint64_t(1) << (i & 63);
@@ -97,9 +208,8 @@ public:
 private:
     struct TFree {
         std::size_t Bytes = 0;
-        void operator()(std::uint64_t* p) const { FreePages(p, Bytes); }
+        void operator()(std::uint64_t* p) const { FreePages(p, Bytes, WorthHugePages(Bytes)); }
     };
-    const TSolverBoard* Geometry;
     std::unique_ptr<std::uint64_t, TFree> Bits{nullptr, TFree{}};
     std::size_t Words = 0;
     std::uint64_t Count = 0;
@@ -110,7 +220,9 @@ class THashSet {
 public:
     THashSet(const TSolverBoard&, bool) {}
     bool Valid() const { return true; }
-    std::uint64_t Slot(std::uint64_t Key) const { return Key; }
+    template <class K> static std::uint64_t Slot(const K& KeyOf, std::uint64_t /*Dense*/) {
+        return KeyOf();
+    }
     bool Insert(std::uint64_t Key) { return Set.insert(Key).second; }
     bool Contains(std::uint64_t Key) const { return Set.contains(Key); }
     // A full table is rebuilt twice as large while the old one is still held.
@@ -134,7 +246,8 @@ template <class TSet> class TSearch {
 public:
     TSearch(const TSolverBoard& Board, const TSolveOptions& Options, const std::atomic_bool* Cancel)
         : B(Board), Opt(Options),
-          CancelFlag(Cancel), Seen{TSet(Board, true), TSet(Board, Options.Bidirectional)} {}
+          CancelFlag(Cancel), Seen{TSet(Board, true), TSet(Board, Options.Bidirectional)},
+          Keys(Options.MemoryLimit) {}
 
     bool Valid() const { return Seen[0].Valid() && (!Opt.Bidirectional || Seen[1].Valid()); }
 
@@ -145,42 +258,43 @@ public:
         if (!Begin(Start)) return Finish(r);
         for (;;) {
             const int side = !Opt.Bidirectional                                   ? 0
-                             : Layers[0].back().size() <= Layers[1].back().size() ? 0
+                             : Layers[0].back().Size() <= Layers[1].back().Size() ? 0
                                                                                   : 1;
-            if (Layers[side].back().empty()) {
+            if (Layers[side].back().Size() == 0) {
                 r.Status = ssNoSolution;
                 return Finish(r);
             }
-            TLayer next;
+            const TLayer frontier = Layers[side].back();
+            const std::size_t begin = Keys.Size(); // of the next layer
             bool met = false;
             std::uint64_t metA = 0, metB = 0; // a move from metA leads to metB
-            const TLayer& frontier = Layers[side].back();
-            for (std::size_t i = 0; i < frontier.size() && !met && Stop == srNone; ++i) {
+            for (std::size_t i = frontier.Begin; i < frontier.End && !met && Stop == srNone; ++i) {
                 if (!Tick()) break;
-                const std::uint64_t key = frontier[i];
+                const std::uint64_t key = Keys[i];
                 if (side == 0) {
-                    B.ForEachSuccessor(key, [&](std::uint64_t n, int, int) {
+                    B.ForEachSuccessorIndexed(key, [&](std::uint64_t dense, const auto& keyOf, int,
+                                                       int) {
                         if (met || Stop != srNone) return;
-                        const std::uint64_t slot = Seen[0].Slot(n);
-                        if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(n)) {
+                        const std::uint64_t slot = TSet::Slot(keyOf, dense);
+                        if (Opt.Bidirectional ? Seen[1].Contains(slot) : B.IsSolvedKey(keyOf())) {
                             met = true;
                             metA = key;
-                            metB = n;
+                            metB = keyOf();
                             return;
                         }
-                        Add(0, n, slot, next);
+                        Add(0, keyOf, slot);
                     });
                 } else {
-                    B.ForEachPredecessor(key, [&](std::uint64_t p) {
+                    B.ForEachPredecessorIndexed(key, [&](std::uint64_t dense, const auto& keyOf) {
                         if (met || Stop != srNone) return;
-                        const std::uint64_t slot = Seen[0].Slot(p);
+                        const std::uint64_t slot = TSet::Slot(keyOf, dense);
                         if (Seen[0].Contains(slot)) {
                             met = true;
-                            metA = p;
+                            metA = keyOf();
                             metB = key;
                             return;
                         }
-                        Add(1, p, slot, next);
+                        Add(1, keyOf, slot);
                     });
                 }
             }
@@ -191,9 +305,7 @@ public:
                 return Finish(r);
             }
             if (Stop != srNone) return Finish(r);
-            LayerBytes += Pending;
-            Pending = 0;
-            Layers[side].push_back(std::move(next));
+            Layers[side].push_back({begin, Keys.Size()});
         }
     }
 
@@ -202,14 +314,13 @@ private:
     const TSolveOptions& Opt;
     const std::atomic_bool* CancelFlag;
     TSet Seen[2]; // from the start; back from the solved positions
+    TKeyStore Keys;
     std::vector<TLayer> Layers[2];
-    std::size_t LayerBytes = 0; // finished layers
-    std::size_t Pending = 0;    // the layer being built
     std::size_t Peak = 0;
     TStopReason Stop = srNone;
     int Countdown = CheckEvery;
 
-    std::size_t Used() const { return Seen[0].Bytes() + Seen[1].Bytes() + LayerBytes + Pending; }
+    std::size_t Used() const { return Seen[0].Bytes() + Seen[1].Bytes() + Keys.Bytes(); }
 
     void Note() { Peak = std::max(Peak, Used()); }
 
@@ -225,41 +336,33 @@ private:
         return used >= Opt.MemoryLimit ? 0 : Opt.MemoryLimit - used;
     }
 
-    // Slot: where Key lives in either set.
-    void Add(int Side, std::uint64_t Key, std::uint64_t Slot, TLayer& Next) {
+    // Slot: where the position lives in either set; KeyOf() gives its key, which joins the
+    // layer being built.
+    template <class K> void Add(int Side, const K& KeyOf, std::uint64_t Slot) {
         if (!Seen[Side].CanInsert(Budget())) {
             Stop = srMemory;
             return;
         }
         if (!Seen[Side].Insert(Slot)) return;
-        if (Next.size() == Next.capacity()) {
-            const std::size_t grown = std::max<std::size_t>(64, 2 * Next.capacity());
-            // The old block is still held while its contents move to the new one.
-            if (grown * sizeof(std::uint64_t) > Budget()) {
-                Stop = srMemory;
-                return;
-            }
-            Next.reserve(grown);
-            Pending = Next.capacity() * sizeof(std::uint64_t);
+        if (!Keys.CanPush(Budget())) {
+            Stop = srMemory;
+            return;
         }
-        Next.push_back(Key);
+        Keys.Push(KeyOf());
         Note();
     }
 
     bool Begin(std::uint64_t Start) {
-        TLayer first;
-        Add(0, Start, Seen[0].Slot(Start), first);
-        LayerBytes += Pending;
-        Pending = 0;
-        Layers[0].push_back(std::move(first));
+        const auto start = [Start] { return Start; };
+        Add(0, start, TSet::Slot(start, B.DenseIndex(Start)));
+        Layers[0].push_back({0, Keys.Size()});
         if (Opt.Bidirectional) {
-            TLayer solved;
+            const std::size_t begin = Keys.Size();
             B.ForEachSolvedKey([&](std::uint64_t k) {
-                if (Stop == srNone) Add(1, k, Seen[1].Slot(k), solved);
+                const auto solved = [k] { return k; };
+                if (Stop == srNone) Add(1, solved, TSet::Slot(solved, B.DenseIndex(k)));
             });
-            LayerBytes += Pending;
-            Pending = 0;
-            Layers[1].push_back(std::move(solved));
+            Layers[1].push_back({begin, Keys.Size()});
         }
         if (Used() > Opt.MemoryLimit) Stop = srMemory;
         return Stop == srNone;
@@ -274,11 +377,11 @@ private:
 
     // The first of Candidates found in Layer, or Fallback. A scan of the layer against the few
     // candidates costs less than sorting every layer.
-    static std::uint64_t FindIn(const TLayer& Layer, std::vector<std::uint64_t>& Candidates,
-                                std::uint64_t Fallback) {
+    std::uint64_t FindIn(const TLayer& Layer, std::vector<std::uint64_t>& Candidates,
+                         std::uint64_t Fallback) const {
         std::sort(Candidates.begin(), Candidates.end());
-        for (std::uint64_t k : Layer)
-            if (std::binary_search(Candidates.begin(), Candidates.end(), k)) return k;
+        for (std::size_t i = Layer.Begin; i < Layer.End; ++i)
+            if (std::binary_search(Candidates.begin(), Candidates.end(), Keys[i])) return Keys[i];
         return Fallback;
     }
 

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int CellBits = 7;
 constexpr int StepX[4] = {-1, 0, 1, 0}; // "LURD"
 constexpr int StepY[4] = {0, -1, 0, 1};
 
@@ -20,6 +19,7 @@ TSolverBoard::TSolverBoard(const TMap& Map) {
         if (t >= CellTypeCount) t = ctWall;
         if (t == ctDoorDown || t == ctDoorUp) {
             DoorOf[std::size_t(i)] = std::int8_t(DoorCells.size() < 127 ? DoorCells.size() : 127);
+            if (DoorCells.size() < 32) DoorBit[std::size_t(i)] = 1u << DoorCells.size();
             DoorCells.push_back(i);
             t = ctDoorDown;
         }
@@ -27,6 +27,7 @@ TSolverBoard::TSolverBoard(const TMap& Map) {
             GoalCells.push_back(i);
             Goals.Set(i);
         }
+        Halts[std::size_t(i)] = t == ctStop || t == ctTurnA || t == ctTurnB;
         if (t != ctWall) FreeOf[std::size_t(i)] = std::int8_t(FreeNb++);
         Kind[std::size_t(i)] = t;
     }
@@ -50,7 +51,24 @@ TSolverBoard::TSolverBoard(const TMap& Map) {
                     ny += StepY[d];
                 }
                 RayLen[std::size_t(c)][std::size_t(d)] = std::uint8_t(len);
+                RayEnd[std::size_t(c)][std::size_t(d)] = std::uint8_t(len ? Rays.back() : c);
+                for (int k = 0; k < len; ++k)
+                    RayCells[std::size_t(c)][std::size_t(d)].Set(
+                        Rays[Rays.size() - 1 - std::size_t(k)]);
             }
+    for (int c = 0; c < BoardCells; ++c)
+        if (Halts[std::size_t(c)]) HaltCells.Set(c);
+    for (int cell : DoorCells) {
+        DoorCellSet.emplace_back();
+        DoorCellSet.back().Set(cell);
+    }
+    if (DoorNb <= 8) {
+        RaisedDoors.resize(std::size_t(1) << DoorNb);
+        for (std::uint32_t doors = 0; doors < RaisedDoors.size(); ++doors)
+            for (int d = 0; d < DoorNb; ++d)
+                if ((doors >> d) & 1)
+                    RaisedDoors[doors] = RaisedDoors[doors] | DoorCellSet[std::size_t(d)];
+    }
 
     for (int n = 0; n <= BoardCells; ++n) {
         Binom[std::size_t(n)][0] = 1;
@@ -92,15 +110,6 @@ std::uint64_t TSolverBoard::Pack(const int* Cells, std::uint32_t Doors) const {
     return (key << CellShift) | Doors;
 }
 
-void TSolverBoard::Unpack(std::uint64_t Key, int* Cells, std::uint32_t& Doors) const {
-    Doors = std::uint32_t(Key & AllDoors);
-    std::uint64_t rest = Key >> CellShift;
-    for (int i = 0; i < PawnNb; ++i) {
-        Cells[i] = int(rest & ((1u << CellBits) - 1));
-        rest >>= CellBits;
-    }
-}
-
 bool TSolverBoard::IsSolvedKey(std::uint64_t Key) const {
     std::uint64_t rest = Key >> CellShift;
     for (int i = 0; i < PawnNb; ++i) {
@@ -110,102 +119,16 @@ bool TSolverBoard::IsSolvedKey(std::uint64_t Key) const {
     return true;
 }
 
-std::uint64_t TSolverBoard::DenseIndex(std::uint64_t Key) const {
-    std::uint64_t rest = Key >> CellShift;
-    std::uint64_t rank = 0;
-    for (int i = 0; i < PawnNb; ++i) {
-        const int cell = int(rest & ((1u << CellBits) - 1));
-        rank += RankPart[std::size_t(i)][std::size_t(cell)];
-        rest >>= CellBits;
-    }
-    return (rank << DoorNb) | (Key & AllDoors);
-}
-
 std::uint64_t TSolverBoard::SolvedKeyCount() const {
     const std::uint64_t placements = Binom[std::size_t(GoalCells.size())][std::size_t(PawnNb)];
     return DoorNb >= 40 ? ~std::uint64_t(0) : placements << DoorNb;
 }
 
-std::uint32_t TSolverBoard::HeldDoors(const int* Cells, int Except) const {
-    std::uint32_t held = 0;
-    for (int i = 0; i < PawnNb; ++i) {
-        const int d = DoorOf[std::size_t(Cells[i])];
-        if (d >= 0 && Cells[i] != Except) held |= 1u << d;
-    }
-    return held;
-}
-
-int TSolverBoard::Turn(TCellType Kind, int Dir) {
-    // Turn A: down and left swap, right and up swap. Turn B: down and right, left and up.
-    static constexpr int TurnA[4] = {3, 2, 1, 0};
-    static constexpr int TurnB[4] = {1, 0, 3, 2};
-    return Kind == ctTurnA ? TurnA[Dir] : TurnB[Dir];
-}
-
-int TSolverBoard::Slide(int From, int Dir, std::uint32_t Doors, const TCells& Others) const {
-    const std::uint8_t* ray = &Rays[RayFrom[std::size_t(From)][std::size_t(Dir)]];
-    const int len = RayLen[std::size_t(From)][std::size_t(Dir)];
-    int at = From;
-    for (int k = 0; k < len; ++k) {
-        const int c = ray[k];
-        if (Others.Has(c)) break;
-        const TCellType kind = Kind[std::size_t(c)];
-        if (kind == ctStop || kind == ctTurnA || kind == ctTurnB) return c;
-        if (kind == ctDoorDown && ((Doors >> DoorOf[std::size_t(c)]) & 1)) break;
-        at = c;
-    }
-    return at;
-}
-
-bool TSolverBoard::Move(const TCells& Others, std::uint32_t Held, int From, int Dir,
-                        std::uint32_t Doors, int& End, std::uint32_t& DoorsAfter) const {
-    // Leaving a button with other pawns on the map flips the doors as the pawn sets off, so the
-    // first stretch already meets them flipped.
-    std::uint32_t doors = Doors;
-    if (PawnNb > 1 && Kind[std::size_t(From)] == ctButton) doors = Flip(doors, Held);
-    int at = Slide(From, Dir, doors, Others);
-    if (at == From) return false;
-    TCells starts;
-    starts.Set(From);
-    int dir = Dir;
-    for (;;) {
-        const TCellType kind = Kind[std::size_t(at)];
-        if (kind == ctButton) {
-            doors = Flip(doors, Held);
-            break;
-        }
-        if (kind != ctTurnA && kind != ctTurnB) break;
-        dir = Turn(kind, dir);
-        const int next = Slide(at, dir, doors, Others);
-        // A pawn circling between turn cells ends on the first stretch start it meets again.
-        if (next == at || starts.Has(at)) break;
-        starts.Set(at);
-        at = next;
-    }
-    End = at;
-    DoorsAfter = doors;
-    return true;
-}
-
-std::uint64_t TSolverBoard::Replace(const int* Cells, int Old, int New, std::uint32_t Doors) const {
-    int cells[MaxPawns];
-    int n = 0;
-    for (int i = 0; i < PawnNb; ++i)
-        if (Cells[i] != Old) cells[n++] = Cells[i];
-    // Insert New keeping the cells in increasing order.
-    int j = n;
-    while (j > 0 && cells[j - 1] > New) {
-        cells[j] = cells[j - 1];
-        --j;
-    }
-    cells[j] = New;
-    return Pack(cells, Doors);
-}
-
 bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t& Next) const {
-    int cells[MaxPawns];
-    std::uint32_t doors;
-    Unpack(Key, cells, doors);
+    TPawns pawns;
+    Spread(Key, pawns);
+    const int* const cells = pawns.Cells;
+    const std::uint32_t doors = pawns.Doors;
     TCells others;
     bool found = false;
     for (int i = 0; i < PawnNb; ++i) {
@@ -217,7 +140,10 @@ bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t&
     if (!found || Dir < 0 || Dir > 3) return false;
     int end;
     std::uint32_t after;
-    if (!Move(others, HeldDoors(cells, Cell), Cell, Dir, doors, end, after)) return false;
-    Next = Replace(cells, Cell, end, after);
+    if (!Move(others, HeldDoors(cells) & ~DoorBit[std::size_t(Cell)], Cell, Dir, doors, end, after))
+        return false;
+    int index = 0;
+    while (cells[index] != Cell) ++index;
+    Next = KeyWith(FieldsWithout(Key, index), PlaceOf(pawns, index, end), end, after);
     return true;
 }

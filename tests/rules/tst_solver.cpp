@@ -87,6 +87,7 @@ private slots:
     void bothStoresAndBothWaysAgree();
     void movesMatchTheGame();
     void movesBackMirrorMoves();
+    void movesKeepTheDenseIndex();
     void cancelledBeforeStart();
     void cancelledFromAnotherThread();
     void memoryLimitStops_data();
@@ -303,6 +304,37 @@ void TestSolver::movesBackMirrorMoves() {
         }
     }
     qInfo("%ld moves found again backwards", checked);
+}
+
+void TestSolver::movesKeepTheDenseIndex() {
+    // A move works out the dense index of where it leads without packing the position again:
+    // both ways, it must be the one the position's key gives.
+    std::mt19937 rng(9);
+    long checked = 0;
+    for (int m = 0; m < 200; ++m) {
+        const TMap map = RandomMap(rng);
+        if (UnplayableAsDrawn(map)) continue;
+        const TSolverBoard board(map);
+        if (board.DenseSize() == 0) continue;
+        TPlay walk = Started(map);
+        for (int step = 0; step < 10; ++step) {
+            const std::uint64_t here = KeyOfPlay(board, walk);
+            board.ForEachSuccessorIndexed(here,
+                                          [&](std::uint64_t dense, const auto& next, int, int) {
+                                              QCOMPARE(dense, board.DenseIndex(next()));
+                                              QVERIFY(dense < board.DenseSize());
+                                              ++checked;
+                                          });
+            board.ForEachPredecessorIndexed(here, [&](std::uint64_t dense, const auto& back) {
+                QCOMPARE(dense, board.DenseIndex(back()));
+                ++checked;
+            });
+            const int pawn = 1 + int(rng() % unsigned(walk.CurMap.PawnNb));
+            walk.PlayMove(pawn, Directions[int(rng() % 4)]);
+        }
+    }
+    qInfo("%ld dense indexes compared", checked);
+    QVERIFY(checked > 1000);
 }
 
 void TestSolver::cancelledBeforeStart() {

@@ -1,5 +1,6 @@
 // Times the game from process start to its first painted window, against a minimal Qt Widgets
 // window started the same way. Run without arguments; it starts both programs many times.
+#include "board/BoardBox.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/MainWindow.h"
 

@@ -44,7 +44,7 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
         if (enter && held == Qt::ControlModifier)
             btEditPlayClick();
         else if (key == Qt::Key_R && held == Qt::ControlModifier)
-            mnSolveClick();
+            Session.SolveMap();
         else if (pageKey && held == Qt::NoModifier)
             Session.GoToMap(pageStep);
         else
@@ -91,7 +91,7 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
             return;
         }
         if (text == QStringLiteral("i")) {
-            mnHintClick();
+            Session.Hint();
             return;
         }
     }
@@ -170,12 +170,4 @@ void TVirelMain::btHelpClick() {
 void TVirelMain::btSolutionClick() {
     if (!btSolution->isEnabled()) return;
     Session.SolutionClick();
-}
-
-void TVirelMain::mnHintClick() {
-    Session.Hint();
-}
-
-void TVirelMain::mnSolveClick() {
-    Session.SolveMap();
 }

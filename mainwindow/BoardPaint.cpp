@@ -1,42 +1,10 @@
-// The board's paint box: its events go to the window, its paint to the board painter with what
-// the game shows now; and the repaint requests of the window.
+// The board's paint: the board painter with what the game shows now; and the window's repaint
+// requests.
 #include "mainwindow/MainWindow.h"
 
 #include "platform/InfoCallout.h"
 
-#include <QContextMenuEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
-
-TBoardBox::TBoardBox(TVirelMain* Window, QWidget* Parent) : QWidget(Parent), Owner(Window) {
-    setMouseTracking(false);
-}
-
-void TBoardBox::paintEvent(QPaintEvent* Event) {
-    QPainter canvas(this);
-    Owner->pbBoardPaint(canvas, Event->region());
-}
-
-void TBoardBox::mousePressEvent(QMouseEvent* Event) {
-    Owner->pbBoardMouseDown(Event->button(), Event->modifiers(), Event->position(), false);
-    Event->accept();
-}
-
-void TBoardBox::mouseDoubleClickEvent(QMouseEvent* Event) {
-    Owner->pbBoardMouseDown(Event->button(), Event->modifiers(), Event->position(), true);
-    Event->accept();
-}
-
-void TBoardBox::contextMenuEvent(QContextMenuEvent* Event) {
-    Owner->pbBoardContextMenu(Event->globalPos());
-    Event->accept();
-}
-
-void TBoardBox::mouseMoveEvent(QMouseEvent* Event) {
-    Owner->pbBoardMouseMove(Event->buttons(), Event->modifiers(), Event->position());
-    Event->accept();
-}
 
 TBoardScene TVirelMain::Scene() const {
     TBoardScene scene;

@@ -54,7 +54,17 @@ TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindow
     resize(764, 556);
 
     slToolBar = new TScaledLayout(QSizeF(ToolBarDesignWidth, ToolBarDesignHeight), this);
-    pbBoard = new TBoardBox(this, this);
+    pbBoard = new TBoardBox(this);
+    pbBoard->OnPaint = [this](QPainter& Canvas, const QRegion& Pending) {
+        pbBoardPaint(Canvas, Pending);
+    };
+    pbBoard->OnPress = [this](auto Button, auto Shift, QPointF Pos, bool DoubleClick) {
+        pbBoardMouseDown(Button, Shift, Pos, DoubleClick);
+    };
+    pbBoard->OnMove = [this](auto Buttons, auto Shift, QPointF Pos) {
+        pbBoardMouseMove(Buttons, Shift, Pos);
+    };
+    pbBoard->OnMenu = [this](QPoint GlobalPos) { pbBoardContextMenu(GlobalPos); };
     slPlay = new TScaledLayout(QSizeF(PlayDesignWidth, PlayDesignHeight), this);
     BuildToolBar();
     BuildPlayPanel();

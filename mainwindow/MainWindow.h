@@ -2,6 +2,7 @@
 // and turns keys and clicks into calls on it.
 #pragma once
 
+#include "board/BoardBox.h"
 #include "board/BoardPainter.h"
 #include "session/BoardGeometry.h"
 #include "rules/MapEdit.h"
@@ -22,29 +23,11 @@ class QSizeGrip;
 class QSlider;
 class QButtonGroup;
 class TBitmapRect;
+
 class TCalloutRect;
 class TInfoCallout;
 class TRoundButton;
 class TScaledLayout;
-
-// The paint box of the board: hands its paint, press and move events to the main window.
-class TBoardBox : public QWidget {
-    Q_OBJECT
-public:
-    explicit TBoardBox(class TVirelMain* Owner, QWidget* Parent);
-
-protected:
-    void paintEvent(QPaintEvent* Event) override;
-    void mousePressEvent(QMouseEvent* Event) override;
-    // The second press of a double click arrives marked as such.
-    void mouseDoubleClickEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    // The right button (or the menu key) opens the board's menu.
-    void contextMenuEvent(QContextMenuEvent* Event) override;
-
-private:
-    TVirelMain* Owner;
-};
 
 // The dialogs the toolbar opens besides messages and files; each is built when first opened.
 struct TMainWindowDialogs {
@@ -127,8 +110,6 @@ public:
     void pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPointF Pos,
                           bool DoubleClick);
     void pbBoardMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos);
-    void mnHintClick();
-    void mnSolveClick();
     void FormKeyDown(QKeyEvent* Event);
     // The board's right-click menu: its items for the mode and state, then shown at GlobalPos.
     void pbBoardContextMenu(QPoint GlobalPos);

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "platform/InfoCallout.h"
+#include "panels/EditPanel.h"
 #include "platform/RoundButton.h"
 #include "session/BoardCommands.h"
 
@@ -24,7 +25,7 @@ void TVirelMain::pbBoardMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers 
     int col, row;
     if (!BoardCellAt(Pos, col, row) || !LeftButtonAlone(Button, Shift, DoubleClick)) return;
     if (Session.EditMode)
-        Session.EditPress(col, row, SelectedTool());
+        Session.EditPress(col, row, pnEdit->SelectedTool());
     else
         Session.PressCell(col, row);
 }

@@ -2,9 +2,9 @@
 // runs the geometry pass on resize, and switches between play and edit mode.
 #include "mainwindow/MainWindow.h"
 
+#include "panels/EditPanel.h"
 #include "platform/BitmapRect.h"
 #include "platform/InfoCallout.h"
-#include "platform/FocusFrame.h"
 #include "platform/ImageList.h"
 #include "platform/RoundButton.h"
 #include "platform/ScaledLayout.h"
@@ -176,46 +176,9 @@ void TVirelMain::BuildPlayPanel() {
 }
 
 void TVirelMain::BuildEditPanel() {
-    auto* s = slPlay;
-    pnEdit = new QWidget(s);
-    pnEdit->setAutoFillBackground(true);
-    QPalette panel = pnEdit->palette();
-    panel.setColor(QPalette::Window, QColor(0xEC, 0xF3, 0xFB));
-    pnEdit->setPalette(panel);
-    s->Place(pnEdit, {0, 0, 70, 516});
-
-    btNew = PanelButton(pnEdit, QStringLiteral("&Nouveau"));
-    s->Place(btNew, {6, 7, 58, 53}, TextSize);
-    rNew = new TBitmapRect(btNew);
-    s->Place(rNew, {14, 4, 30, 30});
-    connect(btNew, &QAbstractButton::clicked, this, [this] { btNewClick(); });
-
-    LayoutEdit = new QWidget(pnEdit);
-    s->Place(LayoutEdit, {0, 64, 70, 430});
-    PaletteGroup = new QButtonGroup(this);
-    PaletteGroup->setExclusive(true);
-    const auto tool = [&](const QString& text, double x, double y, TBitmapRect*& icon,
-                          QRectF iconRect) {
-        auto* b = new TRoundButton(text, LayoutEdit);
-        b->setCheckable(true);
-        PaletteGroup->addButton(b);
-        s->Place(b, {x, y, 50, 50}, TextSize);
-        icon = new TBitmapRect(b);
-        s->Place(icon, iconRect);
-        connect(b, &QAbstractButton::clicked, this, [this, b] { sbClick(b); });
-        return b;
-    };
-    const QRectF cellIcon(4, 4, 42, 42);
-    sbCell = tool(QStringLiteral("c"), 10, 12, rCell, cellIcon);
-    sbPawn = tool(QStringLiteral("p"), 9, 70, rPawn, {6, 6, 40, 40});
-    sbGoal = tool(QStringLiteral("g"), 10, 128, rGoal, cellIcon);
-    sbStop = tool(QStringLiteral("s"), 10, 188, rStop, cellIcon);
-    sbTurn = tool(QStringLiteral("t"), 10, 248, rTurn, cellIcon);
-    sbButton = tool(QStringLiteral("b"), 10, 308, rButton, cellIcon);
-    sbDoor = tool(QStringLiteral("d"), 10, 368, rDoor, cellIcon);
-    rFocus = new TFocusFrame(LayoutEdit);
-    s->Place(rFocus, {7, 9, 56, 56});
-    pnEdit->hide();
+    pnEdit = new TEditPanel(*slPlay, TextSize);
+    connect(pnEdit->btNew, &QAbstractButton::clicked, this, [this] { btNewClick(); });
+    connect(pnEdit, &TEditPanel::ToolPressed, this, [this] { crInfo->hide(); });
 }
 
 void TVirelMain::BuildCallout() {
@@ -247,23 +210,9 @@ void TVirelMain::FetchSizedIcons() {
     // The palette's pictures follow the cell size too, but only matter once the edit panel
     // shows: fetched now in edit mode, else when the editor opens.
     if (Session.EditMode)
-        FetchPaletteIcons();
+        pnEdit->FetchPictures(CellSize, devicePixelRatioF());
     else
-        PaletteIconSize = 0;
-}
-
-void TVirelMain::FetchPaletteIcons() {
-    if (rPawn->Bitmap().isNull()) rPawn->SetBitmap(Picture(Images::Pawn(), Images::piPawnG, 104));
-    if (PaletteIconSize == CellSize) return;
-    PaletteIconSize = CellSize;
-    const TImageList& cells = Images::Cell();
-    rNew->SetBitmap(Picture(cells, Images::ciVoid, CellSize));
-    rCell->SetBitmap(Picture(cells, Images::ciWallVoid, CellSize));
-    rGoal->SetBitmap(Picture(cells, Images::ciGoal, CellSize));
-    rStop->SetBitmap(Picture(cells, Images::ciStop, CellSize));
-    rTurn->SetBitmap(Picture(cells, Images::ciTurnA, CellSize));
-    rButton->SetBitmap(Picture(cells, Images::ciButton, CellSize));
-    rDoor->SetBitmap(Picture(cells, Images::ciDoorDown, CellSize));
+        pnEdit->ForgetPictures();
 }
 
 void TVirelMain::PlaceChildren(const TCellMetrics& Metrics) {
@@ -318,7 +267,7 @@ void TVirelMain::FormResize() {
         pbBoard->update();
     }
     PanelScaleY = Geometry.Aspect;
-    for (QWidget* w : {LayoutEdit, static_cast<QWidget*>(rFast), static_cast<QWidget*>(rSlow)})
+    for (QWidget* w : {pnEdit->Tools(), static_cast<QWidget*>(rFast), static_cast<QWidget*>(rSlow)})
         slPlay->SetScaleY(w, PanelScaleY);
 }
 
@@ -342,7 +291,7 @@ void TVirelMain::ModeChanged() {
         glyph = Images::giPlay;
         size = CellSize >= 88 ? 88 : 44;
         pbBoard->setCursor(Qt::ArrowCursor);
-        FetchPaletteIcons();
+        pnEdit->FetchPictures(CellSize, devicePixelRatioF());
     }
     rEditPlay->SetBitmap(Picture(Images::Glyph(), glyph, size));
     pnEdit->setVisible(Session.EditMode);

@@ -2,6 +2,7 @@
 // and what the play session reports about the document.
 #include "mainwindow/MainWindow.h"
 
+#include "panels/EditPanel.h"
 #include "platform/BitmapRect.h"
 #include "platform/InfoCallout.h"
 #include "storage/Examples.h"
@@ -98,10 +99,8 @@ void TVirelMain::NameControls() {
                       btPackPopup, btInfo, btAbout, btEditPlay, rLoad, rSave, rSaveAs, rPack, rInfo,
                       rAbout, rEditPlay, pmLoad, pmPack, pmBoard, lbCount, tbSpeed, rFast, rSlow,
                       btUndo, btReplay, btHelp, btSolution, rUndo, rReplay, rHelp, rSolution,
-                      lSolution, lSolutionCount, SolutionRotAnimation, SizeGrip, pnEdit, btNew,
-                      rNew, LayoutEdit, sbCell, sbPawn, sbGoal, sbStop, sbTurn, sbButton, sbDoor,
-                      rCell, rPawn, rGoal, rStop, rTurn, rButton, rDoor, rFocus, PaletteGroup,
-                      crInfo, lPackInfo, lMapInfo, crSearch, lSearch);
+                      lSolution, lSolutionCount, SolutionRotAnimation, SizeGrip, pnEdit, crInfo,
+                      lPackInfo, lMapInfo, crSearch, lSearch);
 }
 
 void TVirelMain::FormCreate() {
@@ -131,7 +130,7 @@ void TVirelMain::FormCreate() {
 }
 
 void TVirelMain::FormShow() {
-    sbCell->setChecked(true);
+    pnEdit->SelectTool(etCell);
     CellSize = 56;
     const TImageList& menu = Images::Menu();
     rLoad->SetBitmap(Picture(menu, Images::miLoad, 92));

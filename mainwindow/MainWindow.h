@@ -25,6 +25,7 @@ class QButtonGroup;
 class TBitmapRect;
 
 class TCalloutRect;
+class TEditPanel;
 class TInfoCallout;
 class TRoundButton;
 class TScaledLayout;
@@ -125,11 +126,8 @@ public:
     void btHelpClick();
     void btSolutionClick();
     void btNewClick();
-    void sbClick(TRoundButton* Tool);
 
     // --- Map editor (MapEditor.cpp) ---
-    // The tool whose palette button is down.
-    TEditTool SelectedTool() const;
     // The cell under a board press at Pos (paint-box coordinates); false off the board.
     bool BoardCellAt(QPointF Pos, int& Col, int& Row) const;
     // A board press counts only with the left button alone: no modifier key, no other button,
@@ -175,8 +173,6 @@ private:
     void BuildCallout();
     void PlaceChildren(const TCellMetrics& Metrics);
     void FetchSizedIcons();
-    void FetchPaletteIcons();
-    int PaletteIconSize = 0; // cell size the palette's pictures were fetched at
     QPixmap Picture(const class TImageList& List, int Index, int Size) const;
 
     // What the board shows now, for the painter and the repaint requests.
@@ -233,26 +229,7 @@ private:
     QPropertyAnimation* SolutionRotAnimation;
     QSizeGrip* SizeGrip;
 
-    QWidget* pnEdit;
-    TRoundButton* btNew;
-    TBitmapRect* rNew;
-    QWidget* LayoutEdit;
-    TRoundButton* sbCell;
-    TRoundButton* sbPawn;
-    TRoundButton* sbGoal;
-    TRoundButton* sbStop;
-    TRoundButton* sbTurn;
-    TRoundButton* sbButton;
-    TRoundButton* sbDoor;
-    TBitmapRect* rCell;
-    TBitmapRect* rPawn;
-    TBitmapRect* rGoal;
-    TBitmapRect* rStop;
-    TBitmapRect* rTurn;
-    TBitmapRect* rButton;
-    TBitmapRect* rDoor;
-    QWidget* rFocus;
-    QButtonGroup* PaletteGroup;
+    TEditPanel* pnEdit;
 
     TInfoCallout* crInfo;
     QLabel* lPackInfo;

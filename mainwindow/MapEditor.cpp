@@ -1,32 +1,11 @@
-// The map editor in the window: the palette of tools, and presses and drags on the board turned
-// into cells for the session to draw.
+// The map editor in the window: presses and drags on the board turned into cells for the session
+// to draw with the palette's tool.
 #include "mainwindow/MainWindow.h"
 
-#include "platform/InfoCallout.h"
-#include "platform/RoundButton.h"
-#include "platform/ScaledLayout.h"
+#include "panels/EditPanel.h"
 
-#include <QButtonGroup>
 #include <QGuiApplication>
 #include <cmath>
-
-void TVirelMain::sbClick(TRoundButton* Tool) {
-    crInfo->hide();
-    QRectF r = slPlay->DesignRect(rFocus);
-    r.moveTop(slPlay->DesignRect(Tool).top() - 3);
-    slPlay->SetDesignRect(rFocus, r);
-}
-
-TEditTool TVirelMain::SelectedTool() const {
-    const QAbstractButton* b = PaletteGroup->checkedButton();
-    if (b == sbPawn) return etPawn;
-    if (b == sbGoal) return etGoal;
-    if (b == sbStop) return etStop;
-    if (b == sbTurn) return etTurn;
-    if (b == sbButton) return etButton;
-    if (b == sbDoor) return etDoor;
-    return etCell;
-}
 
 bool TVirelMain::BoardCellAt(QPointF Pos, int& Col, int& Row) const {
     if (CellSize <= 0 || !(std::abs(Pos.x()) < 1e6 && std::abs(Pos.y()) < 1e6)) return false;
@@ -47,7 +26,7 @@ bool TVirelMain::LeftButtonAlone(Qt::MouseButton Button, Qt::KeyboardModifiers S
 }
 
 void TVirelMain::EditBoardDrag(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, QPointF Pos) {
-    if (!Session.EditMode || CellSize <= 0 || SelectedTool() != etCell) return;
+    if (!Session.EditMode || CellSize <= 0 || pnEdit->SelectedTool() != etCell) return;
     if (Buttons != Qt::LeftButton || Shift != Qt::NoModifier) return;
     const double dx = Pos.x() - BorderX, dy = Pos.y() - BorderY;
     if (!(std::abs(dx) < 1e6 && std::abs(dy) < 1e6)) return;

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSlider>
+#include <functional>
 
 namespace {
 // The modifiers that count: the keypad flag only says where a key sits.
@@ -67,57 +68,31 @@ void TVirelMain::FormKeyDown(QKeyEvent* Event) {
             Session.GoToMap(pageStep);
             return;
         }
-        if (text == QStringLiteral("m")) {
-            SetShowStops(!ShowStops);
-            return;
-        }
-        if (text == QStringLiteral(" ")) {
-            Session.SelectNextPawn();
-            return;
-        }
-        if (text == QStringLiteral("+")) {
-            tbSpeed->setValue(tbSpeed->value() - 1);
-            return;
-        }
-        if (text == QStringLiteral("-")) {
-            tbSpeed->setValue(tbSpeed->value() + 1);
-            return;
-        }
-        if (text == QStringLiteral("a")) {
-            btHelpClick();
-            return;
-        }
-        if (text == QStringLiteral("s")) {
-            btSolutionClick();
-            return;
-        }
-        if (text == QStringLiteral("i")) {
-            Session.Hint();
-            return;
-        }
+        // Keys read by the character they type, whatever the keyboard.
+        const std::pair<QChar, std::function<void()>> typed[] = {
+            {u'm', [this] { SetShowStops(!ShowStops); }},
+            {u' ', [this] { Session.SelectNextPawn(); }},
+            {u'+', [this] { tbSpeed->setValue(tbSpeed->value() - 1); }},
+            {u'-', [this] { tbSpeed->setValue(tbSpeed->value() + 1); }},
+            {u'a', [this] { btHelpClick(); }},
+            {u's', [this] { btSolutionClick(); }},
+            {u'i', [this] { Session.Hint(); }},
+        };
+        for (const auto& [typedChar, act] : typed)
+            if (text == QString(typedChar)) return act();
     }
     if (!Session.IsIdle()) return;
-    QChar dir;
-    switch (key) {
-    case Qt::Key_Left:
-        dir = u'L';
-        break;
-    case Qt::Key_Up:
-        dir = u'U';
-        break;
-    case Qt::Key_Right:
-        dir = u'R';
-        break;
-    case Qt::Key_Down:
-        dir = u'D';
-        break;
-    default:
+    // The arrows, in the order of the directions "LURD".
+    const qsizetype way =
+        QList<int>{Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}.indexOf(key);
+    if (way < 0) {
         if (enter && held == Qt::ControlModifier && btReplay->isEnabled())
             btReplayClick();
         else
             Event->ignore();
         return;
     }
+    const QChar dir = Directions[way];
     if (held == Qt::NoModifier)
         Session.PushPawn(dir);
     else if (held == Qt::ControlModifier)

@@ -2,12 +2,12 @@
 // current stretch and asks for the repaint of the square it swept.
 #include "mainwindow/MainWindow.h"
 
+#include "board/Glide.h"
 #include "platform/InfoCallout.h"
 #include "rules/PlayInput.h"
 
 #include <QPropertyAnimation>
 #include <QSlider>
-#include <cstdlib>
 
 void TVirelMain::tbSpeedChange() {
     crInfo->hide();
@@ -39,25 +39,13 @@ void TVirelMain::MoveStarted(TSmallPoint From) {
 
 bool TVirelMain::SlideStep() {
     const TPlay& play = Session.Play;
-    const int destX = play.DestX * CellSize, destY = play.DestY * CellSize;
-    const bool horizontal = play.PawnDirection == u'L' || play.PawnDirection == u'R';
-    // The pawn keeps to the line of its stretch.
-    if (horizontal)
-        AnimPawnY = destY;
-    else
-        AnimPawnX = destX;
-    int left = BorderX + AnimPawnX + PawnDelta, top = BorderY + AnimPawnY + PawnDelta;
-    int right = left + PawnSize, bottom = top + PawnSize;
-    int& at = horizontal ? AnimPawnX : AnimPawnY;
-    const int dest = horizontal ? destX : destY;
-    const int d = std::min(Step, std::abs(dest - at));
-    if (dest < at) {
-        at -= d;
-        (horizontal ? left : top) -= d;
-    } else {
-        at += d;
-        (horizontal ? right : bottom) += d;
-    }
-    pbBoard->update(QRect(left, top, right - left, bottom - top));
-    return AnimPawnX == destX && AnimPawnY == destY;
+    QPoint at(AnimPawnX, AnimPawnY);
+    QRect swept;
+    const bool arrived = GlideStep(at, QPoint(play.DestX, play.DestY) * CellSize,
+                                   play.PawnDirection == u'L' || play.PawnDirection == u'R', Step,
+                                   PawnDelta, PawnSize, swept);
+    AnimPawnX = at.x();
+    AnimPawnY = at.y();
+    pbBoard->update(swept.translated(BorderX, BorderY));
+    return arrived;
 }

@@ -36,12 +36,6 @@ void NameEach(std::initializer_list<QObject*> Controls, const char* Names) {
     for (QObject* control : Controls) control->setObjectName(names.value(i++).trimmed());
 }
 #define NAME_AFTER_FIELDS(...) NameEach({__VA_ARGS__}, #__VA_ARGS__)
-
-// A title as a menu shows it: an ampersand is a letter, not an accelerator.
-QString MenuText(const QString& Title) {
-    QString t = Title;
-    return t.replace(u'&', QStringLiteral("&&"));
-}
 } // namespace
 
 TVirelMain::TVirelMain(TMessenger& Messenger, TFileChooser& Chooser, TMainWindowDialogs Opens)
@@ -107,13 +101,8 @@ void TVirelMain::FormCreate() {
     Initialized = false;
     ScaleFactor = 1.0f;
     CellSize = 0;
-    for (int n = 1; n <= ExampleCount; ++n) {
-        QAction* item = pmLoad->addAction(MenuText(ExampleMap(n).Title));
-        item->setObjectName(QStringLiteral("mnMap%1").arg(n));
-        item->setData(n);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(n); });
-    }
+    for (int n = 1; n <= ExampleCount; ++n)
+        AddMapItem(pmLoad, ExampleMap(n).Title, QStringLiteral("mnMap%1").arg(n), n);
     // Where the window stood when the game last closed; the rest waits for FormShow.
     IniFile = std::make_unique<TSettings>(ReadSettings(SettingsFilePath()));
     // The screen that holds the stored window's centre, so a window left on a second monitor
@@ -173,6 +162,15 @@ void TVirelMain::FormClose() {
     s.ShowStops = ShowStops;
     // A failure is reported inside; the game closes all the same.
     Session.WriteSettingsAtClose(s);
+}
+
+void TVirelMain::AddMapItem(QMenu* Menu, const QString& Title, const QString& Name, int Tag) {
+    // A title as a menu shows it: an ampersand is a letter, not an accelerator.
+    QAction* item = Menu->addAction(QString(Title).replace(u'&', QStringLiteral("&&")));
+    item->setObjectName(Name);
+    item->setData(Tag);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, Tag] { mnLoadClick(Tag); });
 }
 
 void TVirelMain::CheckLoadedMenuItem() {
@@ -325,12 +323,8 @@ void TVirelMain::PackLoaded() {
     pmPack->clear();
     for (int n = 1; n <= int(pack.MapNb); ++n) {
         const QString& title = pack.Maps[size_t(n - 1)].Title;
-        QAction* item = pmPack->addAction(
-            MenuText(title.isEmpty() ? QStringLiteral("Nouveau tableau") : title));
-        item->setObjectName(QStringLiteral("mnPack%1").arg(n));
-        item->setData(-n);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, n] { mnLoadClick(-n); });
+        AddMapItem(pmPack, title.isEmpty() ? QStringLiteral("Nouveau tableau") : title,
+                   QStringLiteral("mnPack%1").arg(n), -n);
     }
     btPackPopup->setEnabled(true);
     ShowProgressMarks();

@@ -75,6 +75,8 @@ public:
     void btPackPopupClick();
     void btAboutClick();
     void CheckLoadedMenuItem();
+    // A check item for a map in Menu; choosing it loads the map of that Tag (see mnLoadClick).
+    void AddMapItem(QMenu* Menu, const QString& Title, const QString& Name, int Tag);
     // Each map's mark (none, star outline, full star) and tooltip in the Load and Pack menus.
     void ShowProgressMarks();
     // Stops a running move and offers to save unsaved changes; false keeps the window open.

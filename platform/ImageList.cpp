@@ -69,6 +69,8 @@ quint32 GetU32(const char* In) {
 // The picture of Key read from Path, or a null image when the entry is missing, of another
 // picture, size or version, truncated, padded or damaged.
 QImage ReadEntry(const QString& Path, const QByteArray& Key, QSize Device) {
+    // Only a plain file is read: opening a FIFO would wait for a writer forever.
+    if (!QFileInfo(Path).isFile()) return {};
     QFile file(Path);
     // Unbuffered: the pixels go straight from the file into the image.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
@@ -92,7 +94,10 @@ QImage ReadEntry(const QString& Path, const QByteArray& Key, QSize Device) {
 
 // Writes the entry whole or not at all; a folder that cannot be written just means no cache.
 void WriteEntry(const QString& Path, const QByteArray& Key, const QImage& Image) {
-    if (!QDir().mkpath(QFileInfo(Path).absolutePath())) return;
+    const QFileInfo info(Path);
+    if (!QDir().mkpath(info.absolutePath())) return;
+    // Something else in the entry's place (a FIFO, a folder) is left alone: no cache for it.
+    if (info.exists() && !info.isFile()) return;
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly)) return;
     char header[HeaderSize];

@@ -3,10 +3,13 @@
 // skipped when its folder cannot be written.
 #include "platform/ImageList.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 // A square filled with Colour and a second colour in its middle.
@@ -39,6 +42,8 @@ private slots:
     void RebuildsBadEntry();
     void RebuildsStaleEntry();
     void WorksWithoutWritableFolder();
+    void SkipsEntryThatIsNoFile_data();
+    void SkipsEntryThatIsNoFile();
 
 private:
     QImage Draw(QSize Size = QSize(20, 20), qreal Ratio = 1.0, int* Rendered = nullptr) {
@@ -148,6 +153,29 @@ void TstImageCache::WorksWithoutWritableFolder() {
     QCOMPARE(rendered, 1);
     QCOMPARE(Draw(QSize(20, 20), 1.0, &rendered).pixelColor(1, 1), QColor(Qt::red));
     QCOMPARE(rendered, 1);
+}
+
+void TstImageCache::SkipsEntryThatIsNoFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+}
+
+// Whatever stands in an entry's place is neither opened (a FIFO would block the start) nor
+// replaced: the picture is drawn from its SVG every time.
+void TstImageCache::SkipsEntryThatIsNoFile() {
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(QFileInfo(Entry).absolutePath()));
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(Entry).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkpath(Entry));
+    for (int run = 0; run < 2; ++run) {
+        int rendered = -1;
+        QCOMPARE(Draw(QSize(20, 20), 1.0, &rendered).pixelColor(1, 1), QColor(Qt::red));
+        QCOMPARE(rendered, 1);
+    }
+    QVERIFY(!QFileInfo(Entry).isFile());
 }
 
 QTEST_MAIN(TstImageCache)

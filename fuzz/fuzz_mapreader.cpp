@@ -1,7 +1,9 @@
 // Fuzzes the map and pack reader: any bytes, opened every way the game opens a file, must give a
-// message and never a crash; whatever reads well must write and read back the same.
+// message and never a crash; whatever reads well is looked over for defects without a crash and
+// must write and read back the same.
 #include "storage/MapFile.h"
 #include "storage/MemoText.h"
+#include "rules/Verify.h"
 
 #include <QBuffer>
 #include <cstdint>
@@ -60,6 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         }
     }
     if (!readOk) return 0;
+
+    // The editor, the pack editor and the checker look every map read over for its defects.
+    for (unsigned i = 0; i < std::max(read.MapNb, 1u); ++i) {
+        TCountingMessenger messenger;
+        Verify(read.Maps[i], QString(), messenger);
+    }
 
     // What the game read, it writes back in a form it reads again to the same maps.
     QByteArray out;

@@ -33,11 +33,3 @@ void TOptimumFinder::Finished(const TSolveResult& Result) {
 void TOptimumFinder::WaitAll() {
     while (Job.Running()) Job.Wait();
 }
-
-void TOptimumFinder::Stop() {
-    for (const TMap& map : Queue) Asked.remove(map.ID);
-    Queue.clear();
-    if (Job.Running()) Asked.remove(Searched);
-    Searched.clear();
-    Job.Cancel();
-}

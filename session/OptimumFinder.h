@@ -21,8 +21,6 @@ public:
     bool Busy() const { return Job.Running() || !Queue.empty(); }
     // Blocks until every map asked for has been searched (Found emitted on the way).
     void WaitAll();
-    // Drops the searches in progress and waiting; maps asked for may be asked again.
-    void Stop();
 
     // A search in the background never holds more than this.
     static constexpr std::size_t MemoryLimit = 256 * MiB;

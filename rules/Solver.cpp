@@ -22,8 +22,8 @@ namespace {
 // Large blocks come straight from the system, laid on huge page boundaries and asking for huge
 // pages: the search touches its memory once and widely, and with small pages it spends much of
 // its time on page faults. Small blocks go through the usual allocator.
-constexpr std::size_t LargeBlock = std::size_t(1) << 21;
 constexpr std::size_t HugePage = std::size_t(1) << 21;
+constexpr std::size_t LargeBlock = HugePage;
 
 std::size_t RoundUp(std::size_t Bytes, std::size_t Unit) {
     return (Bytes + Unit - 1) / Unit * Unit;

@@ -127,23 +127,15 @@ std::uint64_t TSolverBoard::SolvedKeyCount() const {
 bool TSolverBoard::PlayMove(std::uint64_t Key, int Cell, int Dir, std::uint64_t& Next) const {
     TPawns pawns;
     Spread(Key, pawns);
-    const int* const cells = pawns.Cells;
-    const std::uint32_t doors = pawns.Doors;
+    int index = 0;
+    while (index < PawnNb && pawns.Cells[index] != Cell) ++index;
+    if (index == PawnNb || Dir < 0 || Dir > 3) return false;
     TCells others;
-    bool found = false;
-    for (int i = 0; i < PawnNb; ++i) {
-        if (cells[i] == Cell)
-            found = true;
-        else
-            others.Set(cells[i]);
-    }
-    if (!found || Dir < 0 || Dir > 3) return false;
+    std::uint32_t held;
+    OthersThan(pawns, index, others, held);
     int end;
     std::uint32_t after;
-    if (!Move(others, HeldDoors(cells) & ~DoorBit[std::size_t(Cell)], Cell, Dir, doors, end, after))
-        return false;
-    int index = 0;
-    while (cells[index] != Cell) ++index;
+    if (!Move(others, held, Cell, Dir, pawns.Doors, end, after)) return false;
     Next = KeyWith(FieldsWithout(Key, index), PlaceOf(pawns, index, end), end, after);
     return true;
 }

@@ -133,12 +133,6 @@ private:
     std::uint32_t Flip(std::uint32_t Doors, std::uint32_t Held) const {
         return ~Doors & ~Held & AllDoors;
     }
-    // The doors that pawns stand on.
-    std::uint32_t HeldDoors(const int* Cells) const {
-        std::uint32_t held = 0;
-        for (int i = 0; i < PawnNb; ++i) held |= DoorBit[std::size_t(Cells[i])];
-        return held;
-    }
     // The cells where a slide ends, on them or before them, with Doors: pawns, raised doors,
     // stops and turns.
     TCells Stoppers(const TCells& Others, std::uint32_t Doors) const {
@@ -208,6 +202,8 @@ private:
         // The increasing cells, padded to MaxPawns with BoardCells.
         int Cells[MaxPawns];
         std::uint32_t Doors;
+        TCells All;         // the occupied cells as a set
+        std::uint32_t Held; // the doors pawns stand on
         // The cells one byte each, the top bit of each byte set: a subtraction from it tells
         // which cells lie below a given one.
         std::uint64_t Bytes;
@@ -225,14 +221,25 @@ private:
         P.Rank = 0;
         P.Up[0] = P.Down[0] = P.Down[1] = 0;
         for (int k = 0; k < MaxPawns; ++k) P.Bytes |= std::uint64_t(P.Cells[k]) << (8 * k);
+        P.All = TCells();
+        P.Held = 0;
         for (int k = 0; k < PawnNb; ++k) {
             const std::size_t c = std::size_t(P.Cells[k]);
+            P.All.Set(P.Cells[k]);
+            P.Held |= DoorBit[c];
             P.Own[k] = RankPart[std::size_t(k)][c];
             P.Rank += P.Own[k];
             P.Up[k + 1] =
                 P.Up[k] + (k + 1 < MaxPawns ? RankPart[std::size_t(k + 1)][c] : 0) - P.Own[k];
             if (k > 0) P.Down[k + 1] = P.Down[k] + P.Own[k] - RankPart[std::size_t(k - 1)][c];
         }
+    }
+    // The other pawns' cells and the doors they hold, as P's Index-th pawn moves.
+    void OthersThan(const TPawns& P, int Index, TCells& Others, std::uint32_t& Held) const {
+        const int cell = P.Cells[Index];
+        Others = P.All;
+        Others.Clear(cell);
+        Held = P.Held & ~DoorBit[std::size_t(cell)];
     }
     // The key fields of every pawn but the Index-th.
     std::uint64_t FieldsWithout(std::uint64_t Key, int Index) const {
@@ -318,16 +325,12 @@ template <class F> void TSolverBoard::ForEachSolvedKey(F&& Visit) const {
 template <class F> void TSolverBoard::ForEachSuccessorIndexed(std::uint64_t Key, F&& Visit) const {
     TPawns pawns;
     Spread(Key, pawns);
-    const int* const cells = pawns.Cells;
     const std::uint32_t doors = pawns.Doors;
-    TCells all;
-    for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
-    const std::uint32_t heldAll = HeldDoors(cells);
     for (int i = 0; i < PawnNb; ++i) {
-        const int from = cells[i];
-        TCells others = all;
-        others.Clear(from);
-        const std::uint32_t held = heldAll & ~DoorBit[std::size_t(from)];
+        const int from = pawns.Cells[i];
+        TCells others;
+        std::uint32_t held;
+        OthersThan(pawns, i, others, held);
         const std::uint64_t rest = FieldsWithout(Key, i);
         const std::uint32_t leaving = DoorsLeaving(from, doors, held);
         const TCells stop = Stoppers(others, leaving);
@@ -347,16 +350,12 @@ template <class F>
 void TSolverBoard::ForEachPredecessorIndexed(std::uint64_t Key, F&& Visit) const {
     TPawns pawns;
     Spread(Key, pawns);
-    const int* const cells = pawns.Cells;
     const std::uint32_t doors = pawns.Doors;
-    TCells all;
-    for (int i = 0; i < PawnNb; ++i) all.Set(cells[i]);
-    const std::uint32_t heldAll = HeldDoors(cells);
     for (int i = 0; i < PawnNb; ++i) {
-        const int end = cells[i];
-        TCells others = all;
-        others.Clear(end);
-        const std::uint32_t held = heldAll & ~DoorBit[std::size_t(end)];
+        const int end = pawns.Cells[i];
+        TCells others;
+        std::uint32_t held;
+        OthersThan(pawns, i, others, held);
         const std::uint64_t rest = FieldsWithout(Key, i);
         // The position with the pawn back on Start, with Doors.
         auto visitFrom = [&](int start, std::uint32_t doorsBefore) {

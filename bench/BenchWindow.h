@@ -1,14 +1,9 @@
-// The seams a benchmark hands the main window: messages that answer OK unseen, and a file
-// browser that never picks a file.
+// The seams a benchmark hands the main window besides silent messages: a file browser that
+// never picks a file.
 #pragma once
 
 #include "session/FileChooser.h"
 #include "rules/Messages.h"
-
-class TSilent : public TMessenger {
-public:
-    int ShowMsg(const QString&, TMsgType) override { return mrOk; }
-};
 
 class TNoFiles : public TFileChooser {
 public:

@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    TSilent silent;
+    TSilentMessenger silent;
     std::printf("Pawn sliding edge to edge at the fastest speed (%s)\n",
                 qPrintable(QApplication::platformName()));
     std::printf("%6s %10s %8s %8s %10s %9s %7s %9s\n", "cell", "window", "wall s", "cpu s",

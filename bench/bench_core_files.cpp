@@ -11,11 +11,6 @@
 
 namespace {
 
-class TQuiet : public TMessenger {
-public:
-    int ShowMsg(const QString&, TMsgType) override { return mrOk; }
-};
-
 void Put(const QString& Path, const QByteArray& Bytes) {
     QFile f(Path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(Bytes);
@@ -48,7 +43,7 @@ int main() {
     QTemporaryDir dir;
     if (!dir.isValid()) return 1;
     SetGameDir(dir.path());
-    TQuiet quiet;
+    TSilentMessenger quiet;
 
     TPack pack;
     pack.Title = QStringLiteral("Vingt tableaux");

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     std::printf("Board paint (example 1), microseconds per paint\n");
     std::printf("%8s %12s %12s %12s %10s\n", "cell", "board box", "full", "partial", "ratio");
     for (const int cell : {56, 112}) {
-        TSilent silent;
+        TSilentMessenger silent;
         TNoFiles noFiles;
         TVirelMain w(silent, noFiles);
         w.resize(53 * cell / 4, 41 * cell / 4); // a client area whose cell size is exactly `cell`

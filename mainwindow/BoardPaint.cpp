@@ -9,7 +9,6 @@
 TBoardScene TVirelMain::Scene() const {
     TBoardScene scene;
     scene.Play = &Session.Play;
-    scene.Metrics = Geometry.Metrics;
     scene.Metrics.CellSize = CellSize;
     scene.Metrics.PawnSize = PawnSize;
     scene.Metrics.PawnDelta = PawnDelta;

@@ -22,8 +22,6 @@ namespace {
 
 // Design font size of the toolkit's texts.
 constexpr double TextSize = 12;
-// Design width of the search callout's label.
-constexpr double InfoTextWidth = 205;
 
 TRoundButton* ToolButton(QWidget* Parent, const QString& Text, int Corners) {
     auto* b = new TRoundButton(Text, Parent);
@@ -184,8 +182,8 @@ void TVirelMain::BuildEditPanel() {
 void TVirelMain::BuildCallout() {
     // It belongs to the "Information" button: (-52, 28) from it, hanging over the board.
     crInfo = new TInfoCallout(this, *slToolBar, {414 - 52, 4 + 28, 217, 40}, TextSize);
-    lPackInfo = crInfo->BoldText;
-    lMapInfo = crInfo->PlainText;
+    crInfo->BoldText->setObjectName(QStringLiteral("lPackInfo"));
+    crInfo->PlainText->setObjectName(QStringLiteral("lMapInfo"));
     connect(crInfo, &TCalloutRect::Clicked, this, [this] { crInfoClick(); });
     crInfo->hide();
 
@@ -195,7 +193,7 @@ void TVirelMain::BuildCallout() {
     lSearch->setTextFormat(Qt::PlainText);
     lSearch->setAttribute(Qt::WA_TransparentForMouseEvents);
     slToolBar->PlaceFloating(crSearch, {414 - 52, 4 + 28, 217, 37});
-    slToolBar->Place(lSearch, {6, 16, InfoTextWidth, 17}, TextSize);
+    slToolBar->Place(lSearch, {6, 16, TInfoCallout::TextWidth, 17}, TextSize);
     crSearch->hide();
 }
 

@@ -94,7 +94,7 @@ void TVirelMain::NameControls() {
                       rAbout, rEditPlay, pmLoad, pmPack, pmBoard, lbCount, tbSpeed, rFast, rSlow,
                       btUndo, btReplay, btHelp, btSolution, rUndo, rReplay, rHelp, rSolution,
                       lSolution, lSolutionCount, SolutionRotAnimation, SizeGrip, pnEdit, crInfo,
-                      lPackInfo, lMapInfo, crSearch, lSearch);
+                      crSearch, lSearch);
 }
 
 void TVirelMain::FormCreate() {

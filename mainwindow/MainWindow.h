@@ -23,7 +23,6 @@ class QSizeGrip;
 class QSlider;
 class QButtonGroup;
 class TBitmapRect;
-
 class TCalloutRect;
 class TEditPanel;
 class TInfoCallout;
@@ -234,8 +233,6 @@ private:
     TEditPanel* pnEdit;
 
     TInfoCallout* crInfo;
-    QLabel* lPackInfo;
-    QLabel* lMapInfo;
     // Shown while a long search runs.
     TCalloutRect* crSearch;
     QLabel* lSearch;

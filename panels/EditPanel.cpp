@@ -10,28 +10,26 @@
 #include <QButtonGroup>
 
 namespace {
-// Each tool: its name, its button's letter and place, and its picture's place on the button.
+// Each tool: its name, its button's letter and place, its picture's place on the button, and
+// that picture's cell (none for the pawn, whose picture keeps its size).
 struct TToolPlace {
     const char* Name;
     const char* Picture;
     const char* Letter;
     QPointF At;
     QRectF PictureRect;
+    int Cell;
 };
 constexpr QRectF CellPicture(4, 4, 42, 42);
 const TToolPlace ToolPlaces[] = {
-    {"sbCell", "rCell", "c", {10, 12}, CellPicture},
-    {"sbPawn", "rPawn", "p", {9, 70}, {6, 6, 40, 40}},
-    {"sbGoal", "rGoal", "g", {10, 128}, CellPicture},
-    {"sbStop", "rStop", "s", {10, 188}, CellPicture},
-    {"sbTurn", "rTurn", "t", {10, 248}, CellPicture},
-    {"sbButton", "rButton", "b", {10, 308}, CellPicture},
-    {"sbDoor", "rDoor", "d", {10, 368}, CellPicture},
+    {"sbCell", "rCell", "c", {10, 12}, CellPicture, Images::ciWallVoid},
+    {"sbPawn", "rPawn", "p", {9, 70}, {6, 6, 40, 40}, -1},
+    {"sbGoal", "rGoal", "g", {10, 128}, CellPicture, Images::ciGoal},
+    {"sbStop", "rStop", "s", {10, 188}, CellPicture, Images::ciStop},
+    {"sbTurn", "rTurn", "t", {10, 248}, CellPicture, Images::ciTurnA},
+    {"sbButton", "rButton", "b", {10, 308}, CellPicture, Images::ciButton},
+    {"sbDoor", "rDoor", "d", {10, 368}, CellPicture, Images::ciDoorDown},
 };
-// The cell picture of each tool but the pawn's.
-const int ToolCells[] = {
-    Images::ciWallVoid, -1, Images::ciGoal, Images::ciStop, Images::ciTurnA, Images::ciButton,
-    Images::ciDoorDown};
 } // namespace
 
 TEditPanel::TEditPanel(TScaledLayout& ScaledLayout, double TextSize)
@@ -101,7 +99,7 @@ void TEditPanel::FetchPictures(int CellSize, qreal Ratio) {
     PictureSize = CellSize;
     const QSize cell(CellSize, CellSize);
     rNew->SetBitmap(Images::Cell().Bitmap(Images::ciVoid, cell, Ratio));
-    for (size_t i = 0; i < std::size(ToolCells); ++i)
-        if (ToolCells[i] >= 0)
-            Pictures[i]->SetBitmap(Images::Cell().Bitmap(ToolCells[i], cell, Ratio));
+    for (size_t i = 0; i < std::size(ToolPlaces); ++i)
+        if (ToolPlaces[i].Cell >= 0)
+            Pictures[i]->SetBitmap(Images::Cell().Bitmap(ToolPlaces[i].Cell, cell, Ratio));
 }

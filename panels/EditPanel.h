@@ -45,7 +45,8 @@ private:
     QWidget* LayoutEdit;
     QButtonGroup* PaletteGroup;
     // Tool buttons and their pictures, in the order of TEditTool.
-    TRoundButton* Buttons[7];
-    TBitmapRect* Pictures[7];
+    static constexpr int ToolCount = etDoor + 1;
+    TRoundButton* Buttons[ToolCount];
+    TBitmapRect* Pictures[ToolCount];
     QWidget* rFocus;
 };

@@ -7,8 +7,7 @@
 #include <QLabel>
 
 namespace {
-// Design width of the labels, and their place from the callout's top-left corner.
-constexpr double TextWidth = 205;
+// The labels' place from the callout's top-left corner.
 constexpr double TextLeft = 6;
 constexpr double TextTop = 16;
 } // namespace

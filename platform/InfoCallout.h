@@ -17,6 +17,9 @@ public:
     // Shows Bold (left out when empty) over Plain and fits the callout's height to them.
     void ShowTexts(const QString& Bold, const QString& Plain);
 
+    // Design width of the texts, from 6 units in.
+    static constexpr double TextWidth = 205;
+
     QLabel* const BoldText;
     QLabel* const PlainText;
 

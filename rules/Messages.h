@@ -21,3 +21,10 @@ public:
     virtual ~TMessenger() = default;
     virtual int ShowMsg(const QString& Msg, TMsgType DlgType) = 0;
 };
+
+// Answers OK to every message without showing it: for what must never trouble the player (a
+// cache that could not be written) and for benchmarks.
+class TSilentMessenger : public TMessenger {
+public:
+    int ShowMsg(const QString&, TMsgType) override { return mrOk; }
+};

@@ -34,30 +34,28 @@ bool RunBoardCommand(TPlaySession& Session, TBoardCommand Command) {
     switch (Command) {
     case TBoardCommand::Hint:
         Session.Hint();
-        return true;
+        break;
     case TBoardCommand::Redo:
         Session.Redo();
-        return true;
+        break;
     case TBoardCommand::Undo:
         Session.Undo();
-        return true;
+        break;
     case TBoardCommand::Replay:
         Session.Replay();
-        return true;
+        break;
     case TBoardCommand::PreviousMap:
-        Session.GoToMap(-1);
-        return true;
     case TBoardCommand::NextMap:
-        Session.GoToMap(1);
-        return true;
+        Session.GoToMap(Command == TBoardCommand::NextMap ? 1 : -1);
+        break;
     case TBoardCommand::Solve:
         Session.SolveMap();
-        return true;
+        break;
     case TBoardCommand::New:
         Session.NewMap();
-        return true;
-    case TBoardCommand::ShowStops:
         break;
+    case TBoardCommand::ShowStops:
+        return false;
     }
-    return false;
+    return true;
 }

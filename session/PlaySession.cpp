@@ -321,9 +321,7 @@ void TPlaySession::SetOptimum(const QString& ID, int Moves) {
     if (!TProgressStore::IsMapID(ID) || Moves <= 0) return;
     // The cache only saves searching again: a file that cannot take it says nothing, and the
     // menus know the optimum for this run all the same.
-    struct : TMessenger {
-        int ShowMsg(const QString&, TMsgType) override { return mrOk; }
-    } quiet;
+    TSilentMessenger quiet;
     RecordOptimum(SettingsFilePath(), ID, Moves, quiet);
     if (ProgressStore.SetOptimum(ID, Moves)) View->ProgressChanged();
 }
